@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures (once) and builds everything into build/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ ! -f "$root/build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$root/build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
+fi
+cmake --build "$root/build" -j"$(nproc)"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds, and runs every test; CTest's summary ends the output.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+cd "$root/build"
+exec ctest --output-on-failure

@@ -1,0 +1,29 @@
+#pragma once
+// The root of the system's errors. Messages are code page 936 text.
+#include <exception>
+#include <string>
+
+class Exception : public std::exception {
+ public:
+  explicit Exception(std::string message) : FMessage(std::move(message)) {}
+  const std::string& Message() const { return FMessage; }
+  void SetMessage(std::string message) { FMessage = std::move(message); }
+  const char* what() const noexcept override { return FMessage.c_str(); }
+
+ private:
+  std::string FMessage;
+};
+
+// A text could not be converted to a number, rectangle, colour, ...
+class EConvertError : public Exception { using Exception::Exception; };
+// A file could not be read or written.
+class EInOutError : public Exception { using Exception::Exception; };
+// A value or index outside what the receiver accepts.
+class EListError : public Exception { using Exception::Exception; };
+// Malformed picture data.
+class EInvalidGraphic : public Exception { using Exception::Exception; };
+// A call to the platform failed.
+class EOSError : public Exception { using Exception::Exception; };
+
+// printf-style formatting into a std::string (for the system's "%s"/"%d" message texts).
+std::string Format(const char* format, ...);
