@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "ServicesTestSupport.h"
+#include "ui/CodePage.h"
+#include "ui/Dialogs.h"
+#include "ui/Shell.h"
+#include "ui/SysUtils.h"
+
+TEST(ServicesDialogs, RecorderCatchesEveryBoxAndRestoresThePreviousOne) {
+  TMessageBoxRecorder outer(IDYES);
+  EXPECT_EQ(ShowMessageBox(nullptr, "保存成功！", "系统提示", 0x20), IDYES);
+  {
+    TMessageBoxRecorder inner;
+    inner.Answer = [](const TMessageBoxCall& call) { return call.Flags == 0x10 ? IDCANCEL : IDOK; };
+    EXPECT_EQ(ShowMessageBox(nullptr, "保存失败！", "系统提示", 0x10), IDCANCEL);
+    EXPECT_EQ(inner.Count(), 1);
+    EXPECT_EQ(inner.Last().Text, "保存失败！");
+  }
+  outer.SetResult(IDNO);
+  EXPECT_EQ(ShowMessageBox(nullptr, "again", "c", 0), IDNO);
+  ASSERT_EQ(outer.Count(), 2);
+  EXPECT_EQ(outer.Calls()[0].Text, "保存成功！");
+  EXPECT_EQ(outer.Calls()[0].Caption, "系统提示");
+  EXPECT_EQ(outer.Calls()[0].Flags, 0x20u);
+  EXPECT_EQ(outer.Last().Text, "again");
+}
+
+TEST(ServicesDialogs, MessageDlgAndShowMessageCaptionsAndIcons) {
+  TMessageBoxRecorder boxes(IDCANCEL);
+  EXPECT_EQ(MessageDlg("成功将“特效代码”复制到剪贴板！", mtInformation), mrOk);
+  EXPECT_EQ(MessageDlg("请填写网页特效名称！", mtWarning), mrOk);
+  ASSERT_EQ(boxes.Count(), 2);
+  EXPECT_EQ(boxes.Calls()[0].Caption, "Information");
+  EXPECT_EQ(boxes.Calls()[0].Flags, unsigned(MB_OK | MB_ICONINFORMATION));
+  EXPECT_EQ(boxes.Calls()[1].Caption, "Warning");
+  EXPECT_EQ(boxes.Calls()[1].Text, "请填写网页特效名称！");
+  EXPECT_EQ(boxes.Calls()[1].Flags, unsigned(MB_OK | MB_ICONWARNING));
+
+  auto applicationTitle = ApplicationTitleProvider();
+  SetApplicationTitleProvider(nullptr);
+  ShowMessage("hello");
+  EXPECT_EQ(boxes.Last().Caption, "ui_tests");
+  EXPECT_EQ(boxes.Last().Flags, unsigned(MB_OK));
+  SetApplicationTitleProvider([] { return std::string("Tavoro网页特效集"); });
+  ShowMessage("hello");
+  MessageDlg("custom", mtCustom);
+  SetApplicationTitleProvider(applicationTitle);
+  EXPECT_EQ(boxes.Calls()[3].Caption, "Tavoro网页特效集");
+  EXPECT_EQ(boxes.Calls()[4].Caption, "Tavoro网页特效集");
+  EXPECT_EQ(boxes.Calls()[4].Flags, unsigned(MB_OK));
+}
+
+namespace {
+
+TShellRequest Open(const std::string& file, bool useEx = false, unsigned mask = 0) {
+  TShellRequest request;
+  request.Verb = "open";
+  request.File = file;
+  request.UseEx = useEx;
+  request.Mask = mask;
+  return request;
+}
+
+}  // namespace
+
+TEST(ServicesShell, RecorderCatchesRequestsAndCommandLines) {
+  TShellRecorder outer;
+  {
+    TShellRecorder shell(false, true);
+    TShellRequest request;
+    request.Verb = "Open";
+    request.File = "Mailto:a@b?subject=“Tavoro网页特效集”用户意见或建议&cc=";
+    request.Mask = 0x540;
+    request.UseEx = true;
+    EXPECT_FALSE(ShellOpen(request));
+    EXPECT_TRUE(RunCommandLine("RunDLL32.exe Shell32.dll,OpenAs_RunDLL *.htm", SW_SHOWNORMAL));
+    ASSERT_EQ(shell.Requests().size(), 1u);
+    EXPECT_EQ(shell.Requests()[0].File, request.File);
+    EXPECT_EQ(shell.Requests()[0].Mask, 0x540u);
+    EXPECT_TRUE(shell.Requests()[0].UseEx);
+    ASSERT_EQ(shell.CommandLines().size(), 1u);
+    EXPECT_EQ(shell.CommandLines()[0].CommandLine, "RunDLL32.exe Shell32.dll,OpenAs_RunDLL *.htm");
+    EXPECT_EQ(shell.CommandLines()[0].Show, SW_SHOWNORMAL);
+  }
+  outer.AnswerShell = [](const TShellRequest& r) { return r.File == "example.htm"; };
+  EXPECT_TRUE(ShellOpen(Open("example.htm")));
+  EXPECT_FALSE(ShellOpen(Open("other.htm")));
+  EXPECT_EQ(outer.Requests().size(), 2u);
+  EXPECT_TRUE(outer.CommandLines().empty());
+}
+
+// The real calls, with targets that start nothing visible.
+TEST(ServicesShell, RealCallsReportFailureAndSuccess) {
+  TScratchFolder folder(L"shell");
+  std::string missing = PathToAnsi(folder.File(L"不存在.qqq"));
+  EXPECT_FALSE(ShellOpen(Open(missing, true, 0x540)));
+  EXPECT_FALSE(ShellOpen(Open(missing)));
+  EXPECT_FALSE(RunCommandLine("\"" + missing + "\" /x", SW_HIDE));
+
+  std::string self = PathToAnsi(ExeFileName());
+  EXPECT_TRUE(RunCommandLine("\"" + self + "\" --gtest_list_tests --gtest_filter=None", SW_HIDE));
+}

@@ -1,0 +1,90 @@
+#include "Dialogs.h"
+
+#include <windows.h>
+
+#include <filesystem>
+
+#include "CodePage.h"
+#include "Exception.h"
+#include "SysUtils.h"
+
+namespace {
+
+TMessageBoxHandler& CurrentHandler() {
+  static TMessageBoxHandler handler;
+  return handler;
+}
+
+std::function<std::string()>& TitleProvider() {
+  static std::function<std::string()> provider;
+  return provider;
+}
+
+int PlatformMessageBox(HWND owner, const std::string& text, const std::string& caption, unsigned flags) {
+  return MessageBoxW(owner, AnsiToWide(text).c_str(), AnsiToWide(caption).c_str(), flags);
+}
+
+struct TDialogKind {
+  const char* Caption;
+  unsigned Icon;
+};
+
+TDialogKind KindOf(TMsgDlgType type) {
+  switch (type) {
+    case mtWarning: return {"Warning", MB_ICONWARNING};
+    case mtError: return {"Error", MB_ICONERROR};
+    case mtInformation: return {"Information", MB_ICONINFORMATION};
+    case mtConfirmation: return {"Confirm", MB_ICONQUESTION};
+    case mtCustom: break;
+  }
+  return {nullptr, 0};
+}
+
+}  // namespace
+
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, unsigned flags) {
+  // A copy, so a handler that replaces itself while running stays alive.
+  TMessageBoxHandler handler = CurrentHandler();
+  if (handler) return handler(owner, text, caption, flags);
+  return PlatformMessageBox(owner, text, caption, flags);
+}
+
+void SetMessageBoxHandler(TMessageBoxHandler handler) { CurrentHandler() = std::move(handler); }
+
+TMessageBoxHandler MessageBoxHandler() { return CurrentHandler(); }
+
+void SetApplicationTitleProvider(std::function<std::string()> provider) {
+  TitleProvider() = std::move(provider);
+}
+
+std::function<std::string()> ApplicationTitleProvider() { return TitleProvider(); }
+
+std::string ApplicationTitle() {
+  if (TitleProvider()) return TitleProvider()();
+  return PathToAnsi(std::filesystem::path(ExeFileName()).stem().wstring());
+}
+
+int MessageDlg(const std::string& msg, TMsgDlgType type) {
+  TDialogKind kind = KindOf(type);
+  std::string caption = kind.Caption ? kind.Caption : ApplicationTitle();
+  ShowMessageBox(GetActiveWindow(), msg, caption, MB_OK | kind.Icon);
+  return mrOk;
+}
+
+void ShowMessage(const std::string& text) { ShowMessageBox(GetActiveWindow(), text, ApplicationTitle(), MB_OK); }
+
+TMessageBoxRecorder::TMessageBoxRecorder(int result) : FPrevious(MessageBoxHandler()), FResult(result) {
+  SetMessageBoxHandler([this](HWND owner, const std::string& text, const std::string& caption, unsigned flags) {
+    FCalls.push_back({owner, text, caption, flags});
+    // The answer sees its own copy: it may show another box, which grows FCalls.
+    TMessageBoxCall call = FCalls.back();
+    return Answer ? Answer(call) : FResult;
+  });
+}
+
+TMessageBoxRecorder::~TMessageBoxRecorder() { SetMessageBoxHandler(std::move(FPrevious)); }
+
+const TMessageBoxCall& TMessageBoxRecorder::Last() const {
+  if (FCalls.empty()) throw EListError("No message box was shown");
+  return FCalls.back();
+}
