@@ -47,3 +47,11 @@ if [ ! -f "$WINEPREFIX/.project-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.project-ready"
 fi
+
+# Windows are not handed to an X window manager: the program draws its own frame,
+# and without a manager (Xvfb) Wine would wait seconds on every hide for one.
+if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.unmanaged-windows"
+fi
