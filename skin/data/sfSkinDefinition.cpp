@@ -1,0 +1,28 @@
+#include "sfSkinDefinition.h"
+
+void TsfSkinDefinition::ReadDefinition(const TsfIniFile& ini) {
+  Version.ReadDefinition(ini);
+  Pictures.ReadDefinition(ini);
+  FormInfo.ReadDefinition(ini);
+  PopupWindow.ReadDefinition(ini);
+  HintWindow.ReadDefinition(ini);
+  SkinColors.ReadDefinition(ini);
+  ObjectDefs.clear();
+  ReadSkinObjects(ini, ObjectDefs);
+}
+
+void TsfSkinDefinition::WriteDefinition(TsfIniFile& ini) const {
+  Version.WriteDefinition(ini);
+  Pictures.WriteDefinition(ini);
+  FormInfo.WriteDefinition(ini);
+  PopupWindow.WriteDefinition(ini);
+  HintWindow.WriteDefinition(ini);
+  SkinColors.WriteDefinition(ini);
+  WriteSkinObjects(ini, ObjectDefs);
+}
+
+int TsfSkinDefinition::FindObjectDef(std::string_view name) const {
+  for (size_t i = 0; i < ObjectDefs.size(); ++i)
+    if (ObjectDefs[i]->IDName == name) return static_cast<int>(i);
+  return -1;
+}
