@@ -1,0 +1,118 @@
+#include "GdiObject.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "Exception.h"
+
+namespace {
+
+std::atomic<int> liveCounts[static_cast<int>(THandleKind::Count_)];
+
+std::atomic<int>& Counter(THandleKind kind) { return liveCounts[static_cast<int>(kind)]; }
+
+}  // namespace
+
+int LiveHandles(THandleKind kind) { return Counter(kind).load(); }
+
+void CountHandle(THandleKind kind, int delta) { Counter(kind) += delta; }
+
+bool DeleteGdiObject(void* handle) { return handle && DeleteObject(static_cast<HGDIOBJ>(handle)); }
+
+bool SetWindowRegion(HWND window, TRegionHandle region, bool redraw) {
+  if (!SetWindowRgn(window, region.Get(), redraw)) return false;
+  region.Release();
+  return true;
+}
+
+TRegionHandle CreateRectRegion(const TRect& rect) {
+  return TRegionHandle(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
+}
+
+// --- TMemoryDC
+
+TMemoryDC::TMemoryDC(HDC compatibleWith) : FDC(CreateCompatibleDC(compatibleWith)) {
+  if (!FDC) throw EOSError(Format("CreateCompatibleDC failed (error %lu)", GetLastError()));
+  CountHandle(THandleKind::DC, 1);
+}
+
+TMemoryDC::~TMemoryDC() {
+  SelectBitmap(nullptr);
+  DeleteDC(FDC);
+  CountHandle(THandleKind::DC, -1);
+}
+
+void TMemoryDC::SelectBitmap(HBITMAP bitmap) {
+  if (!bitmap) {
+    if (FOriginalBitmap) SelectObject(FDC, FOriginalBitmap);
+    FOriginalBitmap = nullptr;
+    return;
+  }
+  HGDIOBJ previous = SelectObject(FDC, bitmap);
+  if (!previous) throw EOSError("A bitmap could not be selected into a memory device context");
+  if (!FOriginalBitmap) FOriginalBitmap = previous;
+}
+
+// --- TWindowDC
+
+TWindowDC::TWindowDC(HWND window) : FWindow(window), FDC(GetDC(window)) {
+  if (!FDC) throw EOSError(Format("GetDC failed (error %lu)", GetLastError()));
+  CountHandle(THandleKind::DC, 1);
+}
+
+TWindowDC::~TWindowDC() {
+  ReleaseDC(FWindow, FDC);
+  CountHandle(THandleKind::DC, -1);
+}
+
+// --- TPaintDC
+
+static_assert(sizeof(PAINTSTRUCT) <= 72 && alignof(PAINTSTRUCT) <= 8);
+
+TPaintDC::TPaintDC(HWND window) : FWindow(window) {
+  auto* ps = reinterpret_cast<PAINTSTRUCT*>(FPaint);
+  FDC = BeginPaint(window, ps);
+  if (!FDC) throw EOSError(Format("BeginPaint failed (error %lu)", GetLastError()));
+  CountHandle(THandleKind::DC, 1);
+}
+
+TPaintDC::~TPaintDC() {
+  EndPaint(FWindow, reinterpret_cast<PAINTSTRUCT*>(FPaint));
+  CountHandle(THandleKind::DC, -1);
+}
+
+TRect TPaintDC::PaintRect() const {
+  const RECT& r = reinterpret_cast<const PAINTSTRUCT*>(FPaint)->rcPaint;
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+bool TPaintDC::EraseBackground() const {
+  return reinterpret_cast<const PAINTSTRUCT*>(FPaint)->fErase != FALSE;
+}
+
+// --- TBufferedPaint
+
+TBufferedPaint::TBufferedPaint(HDC target, const TRect& area)
+    : FTarget(target), FArea(area), FMemory(target) {
+  if (area.IsEmpty()) {
+    FCancelled = true;
+    return;
+  }
+  FBitmap.Reset(CreateCompatibleBitmap(target, area.Width(), area.Height()));
+  if (!FBitmap)
+    throw EOSError(
+        Format("An off-screen image of %d x %d could not be made", area.Width(), area.Height()));
+  FMemory.SelectBitmap(FBitmap.Get());
+  SetViewportOrgEx(FMemory.Get(), -area.Left, -area.Top, nullptr);
+}
+
+TBufferedPaint::~TBufferedPaint() {
+  if (!FCancelled) {
+    // Paint code may have left the origin moved; the copy needs the one we set.
+    SetViewportOrgEx(FMemory.Get(), -FArea.Left, -FArea.Top, nullptr);
+    BitBlt(FTarget, FArea.Left, FArea.Top, FArea.Width(), FArea.Height(), FMemory.Get(), FArea.Left,
+           FArea.Top, SRCCOPY);
+  }
+  FMemory.SelectBitmap(nullptr);
+}
