@@ -3,6 +3,8 @@
 #include <algorithm>
 
 TComponent::TComponent(TComponent* AOwner) {
+  // Made while its owner is being built: it is loading too, until the owner's EndLoading.
+  if (AOwner && AOwner->IsLoading()) FComponentState << csLoading;
   if (AOwner) AOwner->InsertComponent(this);
 }
 
@@ -64,7 +66,7 @@ void TComponent::BeginLoading() {
 }
 
 void TComponent::EndLoading() {
-  for (TComponent* c : FComponents) c->EndLoading();
+  for (size_t i = 0; i < FComponents.size(); ++i) FComponents[i]->EndLoading();
   if (!IsLoading()) return;
   FComponentState >> csLoading;
   Loaded();

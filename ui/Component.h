@@ -58,7 +58,8 @@ class TComponent : public TObject {
   bool IsDestroying() const { return FComponentState.Contains(csDestroying); }
   bool IsDesigning() const { return FComponentState.Contains(csDesigning); }
   // Brackets the setting of stored properties; EndLoading calls Loaded on this
-  // component and, first, on everything it owns.
+  // component and, first, on everything it owns. Components created with a
+  // loading owner start out loading.
   void BeginLoading();
   void EndLoading();
 

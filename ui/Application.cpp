@@ -1,0 +1,129 @@
+#include "Application.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "Dialogs.h"
+#include "Form.h"
+#include "SysUtils.h"
+#include "CodePage.h"
+
+TApplication* Application = new TApplication(nullptr);
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+
+TApplication::~TApplication() {
+  if (FInitialized) CoUninitialize();
+}
+
+void TApplication::Initialize() {
+  if (FInitialized) return;
+  FInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  if (FTitle.empty()) {
+    std::wstring exe = ExeFileName();
+    size_t slash = exe.find_last_of(L"\\/");
+    std::wstring name = exe.substr(slash == std::wstring::npos ? 0 : slash + 1);
+    size_t dot = name.find_last_of(L'.');
+    SetTitle(WideToAnsi(name.substr(0, dot)));
+  }
+}
+
+void TApplication::SetTitle(const std::string& value) {
+  FTitle = value;
+  SetApplicationTitleProvider([this] { return FTitle; });
+}
+
+void TApplication::FormDestroyed(TForm* form) {
+  if (FMainForm == form) FMainForm = nullptr;
+}
+
+void TApplication::Run() {
+  if (FMainForm) FMainForm->Show();
+  while (!FTerminated) HandleMessage();
+}
+
+bool TApplication::IsTabNavigation(const void* p) {
+  const MSG& msg = *static_cast<const MSG*>(p);
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  TWinControl* control = TWinControl::FromHandle(msg.hwnd);
+  if (!control) return false;
+  if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+      (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+    return false;
+  auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+  if (!form) return false;
+  return form->SelectNext(control, GetKeyState(VK_SHIFT) >= 0);
+}
+
+bool TApplication::ProcessMessage() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    return true;
+  }
+  if (!IsTabNavigation(&msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+void TApplication::HandleMessage() {
+  if (!ProcessMessage() && !FTerminated) WaitMessage();
+}
+
+void TApplication::ProcessMessages() {
+  while (ProcessMessage() && !FTerminated) {
+  }
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  PostQuitMessage(0);
+}
+
+std::string ErrorReportText(const std::string& message) {
+  if (message.empty()) return message;
+  // The last character of the 936 text: a Chinese character is two bytes whose
+  // first byte is at least 0x81, which sorts after ".".
+  size_t i = 0, last = 0;
+  while (i < message.size()) {
+    last = i;
+    auto b = static_cast<unsigned char>(message[i]);
+    i += (b >= 0x81 && b <= 0xFE && i + 1 < message.size()) ? 2 : 1;
+  }
+  return static_cast<unsigned char>(message[last]) > '.' ? message + "." : message;
+}
+
+void TApplication::ShowException(const Exception& e) {
+  HWND owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->HandleValue() : nullptr;
+  ShowMessageBox(owner, ErrorReportText(e.Message()), FTitle, MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::HandleException(const Exception& e) {
+  if (OnException)
+    OnException(this, e);
+  else
+    ShowException(e);
+}
+
+void HandleEventException() noexcept {
+  try {
+    try {
+      throw;
+    } catch (const Exception& e) {
+      Application->HandleException(e);
+    } catch (const std::exception& e) {
+      Application->HandleException(Exception(e.what()));
+    } catch (...) {
+      Application->HandleException(Exception("Unknown error"));
+    }
+  } catch (...) {
+    // The report itself failed; nothing sensible is left to do.
+  }
+}

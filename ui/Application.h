@@ -1,0 +1,70 @@
+#pragma once
+// TApplication: the program's title, its message loop, its forms and the
+// default report of errors that no handler caught.
+#include <functional>
+#include <string>
+
+#include "Component.h"
+#include "Exception.h"
+
+class TForm;
+
+class TApplication : public TComponent {
+ public:
+  explicit TApplication(TComponent* AOwner);
+  ~TApplication() override;
+
+  // Prepares the process: COM for the main thread, the common controls.
+  void Initialize();
+
+  const std::string& Title() const { return FTitle; }
+  void SetTitle(const std::string& value);
+
+  // Creates a form owned by the application; the first one becomes the main form.
+  template <class T>
+  T* CreateForm() {
+    T* form = new T(this);
+    if (!FMainForm) FMainForm = form;
+    form->AfterConstruction();
+    return form;
+  }
+  TForm* MainForm() const { return FMainForm; }
+  void SetMainForm(TForm* form) { FMainForm = form; }
+  void FormDestroyed(TForm* form);
+
+  // Shows the main form and handles messages until the program is told to end.
+  void Run();
+  // Handles one message, waiting for it if none is queued.
+  void HandleMessage();
+  // Handles every queued message and returns.
+  void ProcessMessages();
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+  // Lets a test run the loop again after Terminate.
+  void ResetTerminated() { FTerminated = false; }
+
+  // The default error report: OnException when set, else ShowException.
+  void HandleException(const Exception& e);
+  // A box titled with the application title, error icon, OK button, the
+  // message with a full stop appended when its last character sorts after ".".
+  void ShowException(const Exception& e);
+  std::function<void(TObject* Sender, const Exception& E)> OnException;
+
+ private:
+  bool ProcessMessage();
+  bool IsTabNavigation(const void* msg);
+
+  std::string FTitle;
+  TForm* FMainForm = nullptr;
+  bool FTerminated = false;
+  bool FInitialized = false;
+};
+
+extern TApplication* Application;
+
+// For catch (...) blocks around event handlers: reports the exception in
+// flight through the application's default error report.
+void HandleEventException() noexcept;
+
+// The text the default error report shows for a message.
+std::string ErrorReportText(const std::string& message);

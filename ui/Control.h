@@ -1,0 +1,156 @@
+#pragma once
+// TControl: the root of every visual element, windowed or windowless.
+#include <memory>
+#include <string>
+
+#include "Component.h"
+#include "Font.h"
+#include "Types.h"
+#include "WinHandles.h"
+
+class TWinControl;
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* value);
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
+  void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
+  void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
+  void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
+  TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+  void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  virtual TRect ClientRect() const { return {0, 0, FWidth, FHeight}; }
+  int ClientWidth() const { return ClientRect().Width(); }
+  int ClientHeight() const { return ClientRect().Height(); }
+  // Converts between this control's client coordinates and the screen's.
+  TPoint ClientToScreen(TPoint p) const;
+  TPoint ScreenToClient(TPoint p) const;
+  // Origin of this control's client area in its nearest window's client area.
+  virtual TPoint ClientOriginInWindow() const;
+
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign value);
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool value);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible here and in every parent up to a top-level window.
+  bool Showing() const;
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool value);
+
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& value);
+  // The control's text: its caption, or what a platform edit window holds.
+  virtual std::string Text() const { return FCaption; }
+  virtual void SetText(const std::string& value) { SetCaption(value); }
+
+  TFont& Font() { return *FFont; }
+  const TFont& Font() const { return *FFont; }
+  void SetFont(const TFont& value) { FFont->Assign(value); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor value);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool value);
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor value);
+  const std::string& Hint() const { return FHint; }
+  void SetHint(const std::string& value) { FHint = value; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool value) { FShowHint = value; }
+
+  // A windowless control is painted by its parent; a windowed one by its window.
+  virtual bool IsWindowed() const { return false; }
+  // Transparent controls let their parent paint under them.
+  bool Opaque() const { return FOpaque; }
+  void SetOpaque(bool value) { FOpaque = value; }
+
+  // Paints a windowless control on its parent's dc, already clipped to the
+  // control and with the origin at its top-left corner.
+  virtual void PaintOn(HDC dc) { (void)dc; }
+
+  virtual void Invalidate();
+  virtual void Repaint();
+  virtual void Update();
+
+  // Delivers a message straight to WndProc and returns its result.
+  std::intptr_t Perform(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+  virtual void WndProc(TMessage& message);
+
+  // True while the pointer is over this control (between enter and leave).
+  bool MouseInControl() const { return FMouseInControl; }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  TNotifyEvent OnResize;
+
+  virtual void Click();
+  virtual void DblClick();
+
+ protected:
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  virtual void Resize();
+  virtual void FontChanged();
+  virtual void ColorChanged();
+  virtual void TextChanged();
+  virtual void VisibleChanged();
+  virtual void EnabledChanged();
+  // Called by the parent when its font or colour changed.
+  virtual void ParentFontChanged();
+  virtual void ParentColorChanged();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Loaded() override;
+  // Stores new bounds without asking the parent to realign (used by alignment
+  // and by windows that report a size the platform gave them).
+  void StoreBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  void RequestAlign();
+
+  bool FMouseInControl = false;
+  bool FClicked = false;
+
+ private:
+  friend class TWinControl;
+  void HandleMouseMessage(TMessage& message);
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  TAlign FAlign = alNone;
+  bool FVisible = true;
+  bool FEnabled = true;
+  bool FOpaque = true;
+  std::string FCaption;
+  std::unique_ptr<TFont> FFont;
+  bool FParentFont = true;
+  TColor FColor = clBtnFace;
+  bool FParentColor = false;
+  bool FUpdatingFromParent = false;
+  TCursor FCursor = crDefault;
+  std::string FHint;
+  bool FShowHint = false;
+};
+
+// Keyboard and mouse modifier state as the platform reports it with a message.
+TShiftState ShiftStateFromKeys(std::uintptr_t mkFlags, bool doubleClick);
+TShiftState CurrentKeyShiftState();

@@ -1,0 +1,73 @@
+#pragma once
+// TForm: a top-level window holding the controls of one dialog or main window.
+#include <functional>
+
+#include "CustomControl.h"
+#include "Dialogs.h"  // TModalResult
+
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+constexpr auto biSystemMenu = TBorderIcon::biSystemMenu;
+constexpr auto biMinimize = TBorderIcon::biMinimize;
+constexpr auto biMaximize = TBorderIcon::biMaximize;
+constexpr auto biHelp = TBorderIcon::biHelp;
+
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TForm : public TCustomControl {
+ public:
+  explicit TForm(TComponent* AOwner);
+  ~TForm() override;
+
+  // Runs after the constructor has built the form's components: they get Loaded,
+  // the form aligns them, and OnCreate runs. An error in OnCreate is reported
+  // through the application and creation completes.
+  virtual void AfterConstruction();
+
+  void SetClientWidth(int value);
+  void SetClientHeight(int value);
+  TRect ClientRect() const override;
+
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle value);
+
+  void Close();
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult value) { FModalResult = value; }
+  bool Modal() const { return FModal; }
+  // Frees the form once the messages already queued for it are handled.
+  void Release();
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void VisibleChanged() override;
+  virtual void DoCreate();
+  virtual void DoClose(TCloseAction& action);
+  virtual bool CloseQuery();
+
+ private:
+  // Width and height the frame adds around the client area.
+  TRect NonClientMargins() const;
+  void CloseModal();
+  void ApplyStyle();
+
+  TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+  TBorderStyle FBorderStyle = bsSizeable;
+  TModalResult FModalResult = mrNone;
+  bool FModal = false;
+};

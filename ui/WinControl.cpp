@@ -1,0 +1,640 @@
+#include "WinControl.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "Application.h"
+#include "CodePage.h"
+#include "GdiObject.h"
+#include "Messages.h"
+#include "Screen.h"
+
+namespace {
+
+const wchar_t kObjectProp[] = L"TavoroControl";
+
+bool IsMouseMessage(unsigned msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK; }
+bool IsButtonDown(unsigned msg) {
+  return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
+         msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+}
+bool IsButtonUp(unsigned msg) {
+  return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
+}
+TPoint PointFromLParam(std::intptr_t l) {
+  return {static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+}
+
+// Messages a parent gets about its child windows; they are handed back to the child.
+HWND ReflectionTarget(const TMessage& m) {
+  switch (m.Msg) {
+    case WM_COMMAND:
+      return reinterpret_cast<HWND>(m.LParam);
+    case WM_NOTIFY:
+      return reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
+    case WM_DRAWITEM:
+      return reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
+    case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: case WM_CTLCOLORSCROLLBAR:
+      return reinterpret_cast<HWND>(m.LParam);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const wchar_t* OwnWindowClassName() {
+  static const wchar_t name[] = L"TavoroWindow";
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = reinterpret_cast<WNDPROC>(&TWinControl::WindowProc);
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+    wc.lpszClassName = name;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+      throw EOSError("Cannot register the window class");
+    registered = true;
+  }
+  return name;
+}
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl() {
+  SetDestroying();
+  while (!FControls.empty()) delete FControls.back();
+  DestroyHandle();
+}
+
+TWinControl* TWinControl::FromHandle(HWND wnd) {
+  return wnd ? static_cast<TWinControl*>(GetPropW(wnd, kObjectProp)) : nullptr;
+}
+
+std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uintptr_t wParam,
+                                                std::intptr_t lParam) {
+  TWinControl* self = FromHandle(wnd);
+  if (!self && msg == WM_NCCREATE) {
+    self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    if (self) self->AttachHandle(wnd);
+  }
+  if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
+  TMessage m{msg, wParam, lParam, 0};
+  try {
+    self->WndProc(m);
+  } catch (...) {
+    HandleEventException();
+  }
+  if (msg == WM_NCDESTROY) self->DetachHandle();
+  return m.Result;
+}
+
+void TWinControl::AttachHandle(HWND wnd) {
+  FHandle = wnd;
+  SetPropW(wnd, kObjectProp, this);
+  CountHandle(THandleKind::Window, 1);
+}
+
+void TWinControl::DetachHandle() {
+  if (!FHandle) return;
+  RemovePropW(FHandle, kObjectProp);
+  if (FDefWndProc)
+    SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
+  FHandle = nullptr;
+  FDefWndProc = nullptr;
+  FTrackingLeave = false;
+  FCaptureControl = nullptr;
+  CountHandle(THandleKind::Window, -1);
+}
+
+HWND TWinControl::Handle() {
+  HandleNeeded();
+  return FHandle;
+}
+
+void TWinControl::HandleNeeded() {
+  if (FHandle) return;
+  if (Parent()) Parent()->HandleNeeded();
+  if (FHandle) return;  // the parent made ours while making its own children
+  CreateWnd();
+  CreateHandleDone();
+}
+
+void TWinControl::CreateParams(TCreateParams& p) {
+  p.Style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (Visible()) p.Style |= WS_VISIBLE;
+  if (!Enabled()) p.Style |= WS_DISABLED;
+  p.X = Left();
+  p.Y = Top();
+  p.Width = Width();
+  p.Height = Height();
+  p.Caption = AnsiToWide(Caption());
+  if (Parent()) p.WndParent = Parent()->Handle();
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams p;
+  CreateParams(p);
+  if (p.Style & WS_CHILD && !p.WndParent)
+    throw EOSError(Format("Control '%s' has no parent window", Name().c_str()));
+  bool platformClass = !p.WinClassName.empty();
+  const wchar_t* cls = platformClass ? p.WinClassName.c_str() : OwnWindowClassName();
+  HWND wnd = CreateWindowExW(p.ExStyle, cls, p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
+                             p.Height, p.WndParent, nullptr, GetModuleHandleW(nullptr),
+                             platformClass ? nullptr : this);
+  if (!wnd) throw EOSError(Format("Error creating window for '%s'", Name().c_str()));
+  if (platformClass) {
+    AttachHandle(wnd);
+    FDefWndProc = reinterpret_cast<void*>(SetWindowLongPtrW(
+        wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::WindowProc)));
+    ApplyWindowFont();
+  }
+}
+
+void TWinControl::CreateHandleDone() {
+  for (TControl* c : FControls)
+    if (c->IsWindowed()) static_cast<TWinControl*>(c)->HandleNeeded();
+  Realign();
+}
+
+void TWinControl::DestroyHandle() {
+  if (!FHandle) return;
+  DestroyWindow(FHandle);
+  if (FHandle) DetachHandle();  // a window of another thread or a refused destroy
+}
+
+void TWinControl::ApplyWindowFont() {
+  if (!FHandle || OwnClass()) return;
+  SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+}
+
+void TWinControl::DefaultHandler(TMessage& m) {
+  if (!FHandle) return;
+  if (FDefWndProc)
+    m.Result = CallWindowProcW(reinterpret_cast<WNDPROC>(FDefWndProc), FHandle, m.Msg, m.WParam,
+                               m.LParam);
+  else
+    m.Result = DefWindowProcW(FHandle, m.Msg, m.WParam, m.LParam);
+}
+
+// ---- children ---------------------------------------------------------------
+
+void TWinControl::InsertControl(TControl* c) {
+  c->FParent = this;
+  FControls.push_back(c);
+  if (c->IsWindowed()) {
+    auto* w = static_cast<TWinControl*>(c);
+    FTabList.push_back(w);
+    if (FHandle) w->HandleNeeded();
+  }
+  c->Perform(CM_PARENTFONTCHANGED);
+  c->Perform(CM_PARENTCOLORCHANGED);
+  InvalidateChild(c);
+  if (c->Align() != alNone) Realign();
+}
+
+void TWinControl::RemoveControl(TControl* c) {
+  auto it = std::find(FControls.begin(), FControls.end(), c);
+  if (it == FControls.end()) return;
+  if (FCaptureControl == c) FCaptureControl = nullptr;
+  if (FPointerControl == c) FPointerControl = nullptr;
+  InvalidateChild(c);
+  FControls.erase(it);
+  FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), c), FTabList.end());
+  c->FParent = nullptr;
+  if (c->IsWindowed()) static_cast<TWinControl*>(c)->DestroyHandle();
+  if (c->Align() != alNone && !IsDestroying()) Realign();
+}
+
+bool TWinControl::ContainsControl(const TControl* c) const {
+  for (const TControl* p = c; p; p = p->Parent())
+    if (p == this) return true;
+  return false;
+}
+
+TControl* TWinControl::GraphicControlAt(TPoint p) const {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* c = *it;
+    if (!c->IsWindowed() && c->Visible() && c->Enabled() && c->BoundsRect().Contains(p)) return c;
+  }
+  return nullptr;
+}
+
+// ---- bounds and alignment ------------------------------------------------------
+
+void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  if (AWidth < 0) AWidth = 0;
+  if (AHeight < 0) AHeight = 0;
+  if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height()) return;
+  bool resized = AWidth != Width() || AHeight != Height();
+  StoreBounds(ALeft, ATop, AWidth, AHeight);
+  if (FHandle)
+    SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (resized) Realign();
+  RequestAlign();
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+  RECT r;
+  GetWindowRect(FHandle, &r);
+  if (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD) {
+    HWND parent = GetParent(FHandle);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  }
+  bool resized = r.right - r.left != Width() || r.bottom - r.top != Height();
+  if (r.left == Left() && r.top == Top() && !resized) return;
+  StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  if (resized) Realign();
+}
+
+TRect TWinControl::ClientRect() const {
+  if (FHandle) {
+    RECT r;
+    GetClientRect(FHandle, &r);
+    return {r.left, r.top, r.right, r.bottom};
+  }
+  return {0, 0, Width(), Height()};
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  Realign();
+}
+
+void TWinControl::EnableAlign() {
+  if (FAlignDisabled > 0 && --FAlignDisabled == 0 && FAlignPending) Realign();
+}
+
+void TWinControl::Realign() {
+  if (FAlignDisabled > 0 || IsLoading()) {
+    FAlignPending = true;
+    return;
+  }
+  if (FAligning || IsDestroying()) return;  // a child placed by us reports back
+  FAligning = true;
+  FAlignPending = false;
+  TRect r = ClientRect();
+  AdjustClientRect(r);
+  try {
+    AlignControls(r);
+  } catch (...) {
+    FAligning = false;
+    throw;
+  }
+  FAligning = false;
+}
+
+void TWinControl::AlignControls(TRect& r) {
+  // Each edge in turn; controls on the same edge stack outward from it in the
+  // order of their current positions (stable for equal positions).
+  static const TAlign order[] = {alTop, alBottom, alLeft, alRight, alClient};
+  for (TAlign a : order) {
+    std::vector<TControl*> list;
+    for (TControl* c : FControls)
+      if (c->Align() == a && c->Visible()) list.push_back(c);
+    auto key = [a](const TControl* c) {
+      switch (a) {
+        case alTop: return c->Top();
+        case alBottom: return -(c->Top() + c->Height());
+        case alLeft: return c->Left();
+        case alRight: return -(c->Left() + c->Width());
+        default: return 0;
+      }
+    };
+    std::stable_sort(list.begin(), list.end(),
+                     [&](TControl* x, TControl* y) { return key(x) < key(y); });
+    for (TControl* c : list) {
+      int w = std::max(0, r.Width()), h = std::max(0, r.Height());
+      switch (a) {
+        case alTop:
+          c->SetBounds(r.Left, r.Top, w, c->Height());
+          r.Top += c->Height();
+          break;
+        case alBottom:
+          c->SetBounds(r.Left, r.Bottom - c->Height(), w, c->Height());
+          r.Bottom -= c->Height();
+          break;
+        case alLeft:
+          c->SetBounds(r.Left, r.Top, c->Width(), h);
+          r.Left += c->Width();
+          break;
+        case alRight:
+          c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), h);
+          r.Right -= c->Width();
+          break;
+        default:
+          c->SetBounds(r.Left, r.Top, w, h);
+          break;
+      }
+    }
+  }
+}
+
+// ---- focus -------------------------------------------------------------------
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  auto& list = Parent()->FTabList;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+  if (!Parent()) return;
+  auto& list = Parent()->FTabList;
+  auto it = std::find(list.begin(), list.end(), this);
+  if (it == list.end()) return;
+  list.erase(it);
+  value = std::clamp(value, 0, static_cast<int>(list.size()));
+  list.insert(list.begin() + value, this);
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+
+void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward) {
+  std::vector<TWinControl*> list;
+  auto collect = [&list](auto&& self, TWinControl* parent) -> void {
+    for (TWinControl* c : parent->FTabList) {
+      if (c->TabStop() && c->CanFocus()) list.push_back(c);
+      self(self, c);
+    }
+  };
+  collect(collect, this);
+  if (list.empty()) return nullptr;
+  auto it = std::find(list.begin(), list.end(), current);
+  if (it == list.end()) return forward ? list.front() : list.back();
+  size_t i = static_cast<size_t>(it - list.begin());
+  size_t n = list.size();
+  return list[forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
+bool TWinControl::SelectNext(TWinControl* current, bool forward) {
+  TWinControl* next = FindNextControl(current, forward);
+  if (!next || next == current) return false;
+  next->SetFocus();
+  return true;
+}
+
+// ---- painting ----------------------------------------------------------------
+
+void TWinControl::Invalidate() {
+  if (FHandle) InvalidateRect(FHandle, nullptr, FALSE);
+}
+
+void TWinControl::Update() {
+  if (FHandle) UpdateWindow(FHandle);
+}
+
+void TWinControl::InvalidateChild(const TControl* child) {
+  if (!FHandle || child->IsWindowed()) return;
+  TRect b = child->BoundsRect();
+  RECT r{b.Left, b.Top, b.Right, b.Bottom};
+  InvalidateRect(FHandle, &r, FALSE);
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+  TRect r = ClientRect();
+  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+  FillRect(dc, &rc, brush.Get());
+}
+
+void TWinControl::PaintControls(HDC dc, const TRect& area) {
+  for (TControl* c : FControls) {
+    if (c->IsWindowed() || !c->Visible()) continue;
+    TRect b = c->BoundsRect();
+    if (IntersectRect(b, area).IsEmpty()) continue;
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, b.Left, b.Top, b.Right, b.Bottom);
+    OffsetViewportOrgEx(dc, b.Left, b.Top, nullptr);
+    try {
+      c->PaintOn(dc);
+    } catch (...) {
+      RestoreDC(dc, saved);
+      throw;
+    }
+    RestoreDC(dc, saved);
+  }
+}
+
+bool TWinControl::HandlePaint(TMessage& m) {
+  if (!OwnClass()) return false;
+  TPaintDC paint(FHandle);
+  TRect area = paint.PaintRect();
+  if (area.IsEmpty()) return true;
+  TBufferedPaint buffer(paint.Get(), area);
+  PaintWindow(buffer.DC());
+  PaintControls(buffer.DC(), area);
+  m.Result = 0;
+  return true;
+}
+
+// ---- mouse ---------------------------------------------------------------------
+
+TControl* TWinControl::MouseTarget(TPoint p) const {
+  if (!ClientRect().Contains(p)) return nullptr;
+  TControl* c = GraphicControlAt(p);
+  return c ? c : const_cast<TWinControl*>(this);
+}
+
+void TWinControl::TrackPointer(TControl* target) {
+  if (target && !FTrackingLeave && FHandle) {
+    TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, FHandle, 0};
+    FTrackingLeave = TrackMouseEvent(&t) != FALSE;
+  }
+  if (target == FPointerControl) return;
+  TControl* old = FPointerControl;
+  FPointerControl = target;
+  if (old) old->Perform(CM_MOUSELEAVE);
+  if (target && target == FPointerControl) target->Perform(CM_MOUSEENTER);
+}
+
+bool TWinControl::RouteMouse(TMessage& m) {
+  TPoint p = PointFromLParam(m.LParam);
+  if (m.Msg == WM_MOUSEMOVE) TrackPointer(MouseTarget(p));
+  TControl* target = FCaptureControl ? FCaptureControl : GraphicControlAt(p);
+  bool buttonsLeft = (m.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
+  if (!target) {
+    if (OwnClass() && IsButtonDown(m.Msg)) SetCapture(FHandle);
+    if (OwnClass() && IsButtonUp(m.Msg) && !buttonsLeft && GetCapture() == FHandle)
+      ReleaseCapture();
+    return false;
+  }
+  if (IsButtonDown(m.Msg)) {
+    FCaptureControl = target;
+    SetCapture(FHandle);
+  }
+  TPoint local{p.x - target->Left(), p.y - target->Top()};
+  std::intptr_t l = MAKELPARAM(static_cast<WORD>(local.x), static_cast<WORD>(local.y));
+  if (IsButtonUp(m.Msg) && !buttonsLeft) {
+    FCaptureControl = nullptr;
+    if (GetCapture() == FHandle) ReleaseCapture();
+  }
+  target->Perform(m.Msg, m.WParam, l);
+  return true;
+}
+
+bool TWinControl::HandleSetCursor(TMessage& m) {
+  if (reinterpret_cast<HWND>(m.WParam) != FHandle || LOWORD(m.LParam) != HTCLIENT) return false;
+  POINT pt;
+  GetCursorPos(&pt);
+  ::ScreenToClient(FHandle, &pt);
+  TControl* c = GraphicControlAt({pt.x, pt.y});
+  TCursor cursor = c && c->Cursor() != crDefault ? c->Cursor() : Cursor();
+  if (cursor == crDefault) return false;
+  ::SetCursor(Screen->Cursors(cursor));
+  m.Result = TRUE;
+  return true;
+}
+
+// ---- keyboard --------------------------------------------------------------------
+
+void TWinControl::HandleKey(TMessage& m) {
+  if (m.Msg == WM_CHAR) {
+    if (m.WParam < 0x80) {
+      char ch = static_cast<char>(m.WParam);
+      KeyPress(ch);
+      if (ch == 0) return;
+      m.WParam = static_cast<unsigned char>(ch);
+    }
+    DefaultHandler(m);
+    return;
+  }
+  auto key = static_cast<std::uint16_t>(m.WParam);
+  TShiftState shift = CurrentKeyShiftState();
+  if (m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN)
+    KeyDown(key, shift);
+  else
+    KeyUp(key, shift);
+  if (key == 0) return;
+  m.WParam = key;
+  DefaultHandler(m);
+}
+
+void TWinControl::KeyDown(std::uint16_t& Key, TShiftState Shift) {
+  if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+void TWinControl::KeyUp(std::uint16_t& Key, TShiftState Shift) {
+  if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+void TWinControl::KeyPress(char& Key) {
+  if (OnKeyPress) OnKeyPress(this, Key);
+}
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+// ---- state changes -----------------------------------------------------------------
+
+void TWinControl::VisibleChanged() {
+  if (FHandle) ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::EnabledChanged() {
+  if (FHandle) EnableWindow(FHandle, Enabled());
+  Invalidate();
+}
+
+void TWinControl::FontChanged() {
+  ApplyWindowFont();
+  Invalidate();
+  for (TControl* c : FControls) c->Perform(CM_PARENTFONTCHANGED);
+}
+
+void TWinControl::ColorChanged() {
+  Invalidate();
+  for (TControl* c : FControls) c->Perform(CM_PARENTCOLORCHANGED);
+}
+
+std::string TWinControl::Text() const {
+  if (!FHandle || OwnClass()) return Caption();
+  int n = GetWindowTextLengthW(FHandle);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  n = GetWindowTextW(FHandle, text.data(), n + 1);
+  text.resize(static_cast<size_t>(std::max(n, 0)));
+  return WideToAnsi(text);
+}
+
+void TWinControl::TextChanged() {
+  if (FHandle) SetWindowTextW(FHandle, AnsiToWide(Caption()).c_str());
+  Invalidate();
+}
+
+// ---- dispatch ----------------------------------------------------------------------
+
+void TWinControl::WndProc(TMessage& m) {
+  if (IsMouseMessage(m.Msg)) {
+    if (RouteMouse(m)) return;
+    TControl::WndProc(m);
+    DefaultHandler(m);
+    return;
+  }
+  if (m.Msg >= CM_BASE && m.Msg < CN_BASE) {
+    TControl::WndProc(m);
+    return;
+  }
+  if (m.Msg >= CN_BASE && m.Msg < CN_BASE + 0x400) {
+    // Not handled by the child: what the parent's platform procedure would answer.
+    if (FHandle) m.Result = DefWindowProcW(GetParent(FHandle), m.Msg - CN_BASE, m.WParam, m.LParam);
+    return;
+  }
+  if (HWND child = ReflectionTarget(m)) {
+    TWinControl* target = FromHandle(child);
+    if (target && target != this) {
+      m.Result = target->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+      return;
+    }
+  }
+  switch (m.Msg) {
+    case WM_PAINT:
+      if (HandlePaint(m)) return;
+      break;
+    case WM_ERASEBKGND:
+      if (OwnClass()) {
+        m.Result = 1;
+        return;
+      }
+      break;
+    case WM_WINDOWPOSCHANGED:
+      DefaultHandler(m);
+      UpdateBoundsFromWindow();
+      return;
+    case WM_MOUSELEAVE:
+      FTrackingLeave = false;
+      TrackPointer(nullptr);
+      break;
+    case WM_SETCURSOR:
+      if (HandleSetCursor(m)) return;
+      break;
+    case WM_CANCELMODE:
+    case WM_CAPTURECHANGED:
+      FCaptureControl = nullptr;
+      break;
+    case WM_SETFOCUS:
+      DefaultHandler(m);
+      DoEnter();
+      return;
+    case WM_KILLFOCUS:
+      DefaultHandler(m);
+      DoExit();
+      return;
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_KEYUP: case WM_SYSKEYUP: case WM_CHAR:
+      HandleKey(m);
+      return;
+  }
+  DefaultHandler(m);
+}
