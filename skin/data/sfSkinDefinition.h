@@ -1,7 +1,8 @@
 #pragma once
 // The form-level part of a skin definition read in one go, in the order the skin
 // data reads it: [VERSION], [PICTURES], [FORMINFO], [POPUPWINDOW], [HINTWINDOW],
-// [SKINCOLORS], [SKINOBJECTS].
+// [SKINCOLORS], [SKINOBJECTS], [SKINCONTROLS].
+#include "sfDataSkinControl.h"
 #include "sfDataSkinObject.h"
 #include "sfDataSkinPopupWindow.h"
 #include "sfIniFile.h"
@@ -17,10 +18,12 @@ class TsfSkinDefinition {
   TsfDataSkinHintWindow HintWindow;
   TsfSkinColors SkinColors;
   TsfSkinObjectList ObjectDefs;
+  TsfSkinControlList ControlDefs;
 
   // A malformed rect or point raises EConvertError; what was read stays.
   void ReadDefinition(const TsfIniFile& ini);
   void WriteDefinition(TsfIniFile& ini) const;
   // The first object whose IDName equals `name` exactly; -1 when none does.
   int FindObjectDef(std::string_view name) const;
+  int FindControlDef(std::string_view name) const;
 };

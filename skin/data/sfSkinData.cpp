@@ -1,0 +1,203 @@
+#include "sfSkinData.h"
+
+#include <windows.h>
+
+#include <optional>
+
+#include "sfCompressedSkinList.h"
+#include "sfCompressedStoredSkin.h"
+#include "sfResourceStrData.h"
+#include "sfSkinDefinition.h"
+#include "sfSkinPackage.h"
+#include "ui/Bitmap.h"
+#include "ui/Form.h"
+#include "ui/Screen.h"
+
+namespace {
+
+void SendSkinMessage(TForm* form, unsigned message, TsfSkinData* sender) {
+  // A form on its way out has nothing to update, and asking for its handle would
+  // make a new window.
+  if (form->IsDestroying()) return;
+  SendMessageW(form->Handle(), message, reinterpret_cast<WPARAM>(sender), kSkinMessageParam);
+}
+
+// An empty bitmap for a picture the package does not carry.
+void LoadPicture(TBitmap& bitmap, const std::optional<TsfBmpBytes>& bytes) {
+  if (bytes)
+    bitmap.LoadFromBytes(*bytes);
+  else
+    bitmap.SetSize(0, 0);
+}
+
+}  // namespace
+
+TsfSkinData::TsfSkinData(TComponent* AOwner)
+    : TComponent(AOwner),
+      FMainPicture(std::make_unique<TBitmap>()),
+      FInactivePicture(std::make_unique<TBitmap>()),
+      FMaskPicture(std::make_unique<TBitmap>()) {}
+
+TsfSkinData::~TsfSkinData() {
+  FSkinEmpty = true;
+  ClearDefinitions();
+}
+
+void TsfSkinData::SetSkinnableForm(bool value) {
+  if (value == FSkinnableForm) return;
+  FSkinnableForm = value;
+  if (!IsDesigning() && !IsLoading()) BroadcastSkinMessage(WM_SD_SKINNABLECHANGE);
+}
+
+void TsfSkinData::SetCompressedStoredSkin(TsfCompressedStoredSkin* value) {
+  if (FCompressedStoredSkin && FCompressedStoredSkin != value)
+    RemoveFreeNotification(FCompressedStoredSkin);
+  FCompressedStoredSkin = value;
+  if (!value) return;
+  FreeNotification(value);
+  if (!IsDesigning()) LoadStoredSkin(*value);
+}
+
+void TsfSkinData::SetResourceStrData(TsfResourceStrData* value) {
+  if (FResourceStrData && FResourceStrData != value) RemoveFreeNotification(FResourceStrData);
+  FResourceStrData = value;
+  if (value) FreeNotification(value);
+  if (!IsDesigning()) BroadcastSkinMessage(WM_SD_RESSTRCHANGE);
+}
+
+void TsfSkinData::SetSkinList(TsfCompressedSkinList* value) {
+  if (FSkinList && FSkinList != value) RemoveFreeNotification(FSkinList);
+  FSkinList = value;
+  if (!value) return;
+  FreeNotification(value);
+  if (!IsDesigning() && FSkinIndex >= 0 && FSkinIndex < value->SkinCount())
+    LoadSkinListItem(FSkinIndex);
+}
+
+void TsfSkinData::SetSkinIndex(int value) {
+  if (value == FSkinIndex) return;
+  if (!FSkinList) {
+    FSkinIndex = value;
+    return;
+  }
+  if (value < 0 || value >= FSkinList->SkinCount()) return;
+  FSkinIndex = value;
+  if (!IsDesigning()) LoadSkinListItem(value);
+}
+
+void TsfSkinData::LoadSkinListItem(int index) {
+  LoadStoredSkin(FSkinList->Skins(index).StoredSkin());
+}
+
+void TsfSkinData::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  // Only the reference goes: what was loaded from the source stays.
+  if (AComponent == FCompressedStoredSkin) FCompressedStoredSkin = nullptr;
+  if (AComponent == FResourceStrData) FResourceStrData = nullptr;
+  if (AComponent == FSkinList) FSkinList = nullptr;
+}
+
+void TsfSkinData::LoadStoredSkin(const TsfCompressedStoredSkin& skin) {
+  if (skin.IsEmpty()) return;
+  FSkinEmpty = true;
+  FLoadInProgress = true;
+  // Receivers drop their references to the old definitions here, before they go.
+  BroadcastSkinMessage(WM_SD_BEFORECHANGE);
+  ClearSkin();
+  try {
+    if (!ReadSkin(skin)) return;
+  } catch (...) {
+    // Nothing of a half-read skin stays; the load is left marked as running.
+    ClearSkin();
+    throw;
+  }
+  FSkinEmpty = false;
+  BroadcastSkinMessage(WM_SD_CHANGE);
+  FLoadInProgress = false;
+  BroadcastSkinMessage(WM_SD_AFTERCHANGE);
+}
+
+bool TsfSkinData::ReadSkin(const TsfCompressedStoredSkin& skin) {
+  std::optional<TsfSkinPackage> package = UnpackSkinPackage(skin.PackedBytes());
+  if (!package) return false;
+  LoadPicture(*FMainPicture, package->MainPicture);
+  LoadPicture(*FInactivePicture, package->InactivePicture);
+  LoadPicture(*FMaskPicture, package->MaskPicture);
+  for (const TsfBmpBytes& bytes : package->ActivePictures) {
+    FActivePictureList.push_back(std::make_unique<TBitmap>());
+    FActivePictureList.back()->LoadFromBytes(bytes);
+  }
+  TsfSkinDefinition def;
+  def.ReadDefinition(TsfIniFile(package->DefinitionText));
+  Version = std::move(def.Version);
+  PictureName = std::move(def.Pictures.picture);
+  InactivePictureName = std::move(def.Pictures.inactivepicture);
+  MaskPictureName = std::move(def.Pictures.mask);
+  PictureNameList = std::move(def.Pictures.activepictures);
+  FormInfo = def.FormInfo;
+  PopupWindow = def.PopupWindow;
+  HintWindow = std::move(def.HintWindow);
+  SkinColors = def.SkinColors;
+  ObjectDefs = std::move(def.ObjectDefs);
+  ControlDefs = std::move(def.ControlDefs);
+  return true;
+}
+
+int TsfSkinData::FindObjectDef(std::string_view name) const {
+  for (size_t i = 0; i < ObjectDefs.size(); ++i)
+    if (ObjectDefs[i]->IDName == name) return static_cast<int>(i);
+  return -1;
+}
+
+int TsfSkinData::FindControlDef(std::string_view name) const {
+  for (size_t i = 0; i < ControlDefs.size(); ++i)
+    if (ControlDefs[i]->IDName == name) return static_cast<int>(i);
+  return -1;
+}
+
+TsfDataSkinObject* TsfSkinData::ObjectDef(int index) const {
+  if (index < 0 || static_cast<size_t>(index) >= ObjectDefs.size()) return nullptr;
+  return ObjectDefs[static_cast<size_t>(index)].get();
+}
+
+TsfDataSkinControl* TsfSkinData::ControlDef(int index) const {
+  if (index < 0 || static_cast<size_t>(index) >= ControlDefs.size()) return nullptr;
+  return ControlDefs[static_cast<size_t>(index)].get();
+}
+
+TBitmap* TsfSkinData::ActivePictures(int index) const {
+  if (index < 0 || static_cast<size_t>(index) >= FActivePictureList.size()) return nullptr;
+  return FActivePictureList[static_cast<size_t>(index)].get();
+}
+
+void TsfSkinData::BroadcastSkinMessage(unsigned message) {
+  TForm* owner = dynamic_cast<TForm*>(Owner());
+  if (owner) SendSkinMessage(owner, message, this);
+  if (!Screen) return;
+  // A receiver may create or free forms; the index is checked against the current count.
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TForm* form = Screen->Forms(i);
+    if (form != owner) SendSkinMessage(form, message, this);
+  }
+}
+
+void TsfSkinData::ClearDefinitions() {
+  ObjectDefs.clear();
+  ControlDefs.clear();
+  FActivePictureList.clear();
+  PictureNameList.clear();
+  PopupWindow.windowpictureindex = -1;
+  HintWindow.windowpictureindex = -1;
+  SkinColors.SetDefaults();
+}
+
+void TsfSkinData::ClearSkin() {
+  ClearDefinitions();
+  FMainPicture->SetSize(0, 0);
+  FInactivePicture->SetSize(0, 0);
+  FMaskPicture->SetSize(0, 0);
+  PictureName.clear();
+  MaskPictureName.clear();
+  FSkinEmpty = true;
+}
