@@ -2,6 +2,7 @@
 # Configures (once) and builds everything into build/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/fetch-sqlite.sh"
 if [ ! -f "$root/build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$root/build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
 fi

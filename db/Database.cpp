@@ -1,0 +1,144 @@
+#include "Database.h"
+
+#include <sqlite3.h>
+
+#include <system_error>
+
+#include "DatabaseError.h"
+#include "Utf8.h"
+#include "ui/CodePage.h"
+
+namespace {
+
+std::string PathText(const std::filesystem::path& fileName) {
+  std::error_code ec;
+  const std::filesystem::path full = std::filesystem::absolute(fileName, ec);
+  return PathToAnsi((ec ? fileName : full).wstring());
+}
+
+}  // namespace
+
+TDatabase::TDatabase(const std::filesystem::path& fileName, const std::string& password,
+                     TOpenMode mode) {
+  std::error_code ec;
+  int flags = SQLITE_OPEN_READWRITE;
+  if (mode == omExisting) {
+    if (!std::filesystem::is_regular_file(fileName, ec))
+      throw EDatabaseError("Could not find file '" + PathText(fileName) + "'.");
+  } else {
+    if (std::filesystem::exists(fileName, ec) || ec)
+      throw EDatabaseError("Could not create file '" + PathText(fileName) + "': it already exists.");
+    flags |= SQLITE_OPEN_CREATE;
+  }
+  // The engine turns the UTF-8 name into the wide form and opens it with the W API.
+  const int rc = sqlite3_open_v2(WideToUtf8(fileName.wstring()).c_str(), &FHandle, flags, nullptr);
+  try {
+    if (rc != SQLITE_OK) RaiseLastError();
+    sqlite3_busy_timeout(FHandle, 2000);
+    ApplyKey(password);
+    if (mode == omExisting) CheckReadable();
+  } catch (...) {
+    sqlite3_close_v2(FHandle);
+    throw;
+  }
+}
+
+TDatabase::~TDatabase() { sqlite3_close_v2(FHandle); }
+
+void TDatabase::ApplyKey(const std::string& password) {
+  if (password.empty()) return;
+  const std::string key = AnsiToUtf8(password);
+  if (sqlite3_key(FHandle, key.data(), static_cast<int>(key.size())) != SQLITE_OK)
+    throw EDatabaseError("Not a valid password.");
+}
+
+// The key is only tried when the first page is read: a wrong key (or a key given
+// for a file without one, or none for a file with one) makes the file unreadable.
+void TDatabase::CheckReadable() {
+  const int rc = sqlite3_exec(FHandle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
+  if (rc == SQLITE_NOTADB) throw EDatabaseError("Not a valid password.");
+  if (rc != SQLITE_OK) RaiseLastError();
+}
+
+void TDatabase::Execute(const std::string& sql) {
+  if (sqlite3_exec(FHandle, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) RaiseLastError();
+}
+
+void TDatabase::Rollback() noexcept {
+  if (!sqlite3_get_autocommit(FHandle)) sqlite3_exec(FHandle, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+std::int64_t TDatabase::LastInsertRowId() const { return sqlite3_last_insert_rowid(FHandle); }
+
+void TDatabase::RaiseLastError() const {
+  const char* message = FHandle ? sqlite3_errmsg(FHandle) : "out of memory";
+  throw EDatabaseError("SQL error: " + Utf8ToAnsi(message));
+}
+
+TStatement::TStatement(TDatabase& database, const std::string& sql) : FDatabase(database) {
+  const char* tail = nullptr;
+  if (sqlite3_prepare_v2(database.Handle(), sql.c_str(), static_cast<int>(sql.size()), &FHandle,
+                         &tail) != SQLITE_OK)
+    database.RaiseLastError();
+  if (!FHandle) throw EDatabaseError("SQL error: the statement is empty");
+  // A second statement after the first would silently be dropped.
+  for (; tail && *tail; ++tail) {
+    if (static_cast<unsigned char>(*tail) > ' ') {
+      sqlite3_finalize(FHandle);
+      throw EDatabaseError("SQL error: characters found after end of SQL statement");
+    }
+  }
+}
+
+TStatement::~TStatement() { sqlite3_finalize(FHandle); }
+
+int TStatement::ParamCount() const { return sqlite3_bind_parameter_count(FHandle); }
+
+void TStatement::Bind(int index, const TFieldValue& value) {
+  int rc = SQLITE_OK;
+  switch (value.Kind) {
+    case TFieldValue::fvNull: rc = sqlite3_bind_null(FHandle, index); break;
+    case TFieldValue::fvInteger: rc = sqlite3_bind_int64(FHandle, index, value.Integer); break;
+    case TFieldValue::fvFloat: rc = sqlite3_bind_double(FHandle, index, value.Float); break;
+    case TFieldValue::fvText:
+      rc = sqlite3_bind_text(FHandle, index, value.Bytes.data(), static_cast<int>(value.Bytes.size()),
+                             SQLITE_TRANSIENT);
+      break;
+    case TFieldValue::fvBlob:
+      rc = sqlite3_bind_blob(FHandle, index, value.Bytes.data(), static_cast<int>(value.Bytes.size()),
+                             SQLITE_TRANSIENT);
+      break;
+  }
+  if (rc != SQLITE_OK) FDatabase.RaiseLastError();
+}
+
+bool TStatement::Step() {
+  const int rc = sqlite3_step(FHandle);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  FDatabase.RaiseLastError();
+}
+
+void TStatement::Reset() { sqlite3_reset(FHandle); }
+
+int TStatement::ColumnCount() const { return sqlite3_column_count(FHandle); }
+
+std::string TStatement::ColumnName(int index) const {
+  const char* name = sqlite3_column_name(FHandle, index);
+  return name ? name : "";
+}
+
+TFieldValue TStatement::Column(int index) const {
+  switch (sqlite3_column_type(FHandle, index)) {
+    case SQLITE_INTEGER: return TFieldValue::Int(sqlite3_column_int64(FHandle, index));
+    case SQLITE_FLOAT: return {TFieldValue::fvFloat, 0, sqlite3_column_double(FHandle, index), {}};
+    case SQLITE_NULL: return {};
+    default: break;
+  }
+  const bool text = sqlite3_column_type(FHandle, index) == SQLITE_TEXT;
+  const void* data = text ? static_cast<const void*>(sqlite3_column_text(FHandle, index))
+                          : sqlite3_column_blob(FHandle, index);
+  const int size = sqlite3_column_bytes(FHandle, index);
+  std::string bytes(data ? static_cast<const char*>(data) : "", data ? static_cast<size_t>(size) : 0);
+  return {text ? TFieldValue::fvText : TFieldValue::fvBlob, 0, 0, std::move(bytes)};
+}

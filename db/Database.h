@@ -1,0 +1,75 @@
+#pragma once
+// A connection to one encrypted catalogue file, and its prepared statements.
+// Text passed in and out here is UTF-8, the form the file holds it in; the query
+// object converts from and to the system's code page 936.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// A column's value in a row, as the file holds it.
+struct TFieldValue {
+  enum TKind { fvNull, fvInteger, fvFloat, fvText, fvBlob };
+  TKind Kind = fvNull;
+  std::int64_t Integer = 0;
+  double Float = 0;
+  // fvText: the text (UTF-8 or, once converted by its user, code page 936); fvBlob: the bytes.
+  std::string Bytes;
+
+  static TFieldValue Text(std::string text) { return {fvText, 0, 0, std::move(text)}; }
+  static TFieldValue Int(std::int64_t value) { return {fvInteger, value, 0, {}}; }
+};
+
+class TDatabase {
+ public:
+  enum TOpenMode { omExisting, omCreateNew };
+  // Opens the file under `password` (code page 936; empty: a file without a key).
+  // omExisting never creates a file: a missing one raises "Could not find file
+  // '<full path>'.", a refused password "Not a valid password.". omCreateNew makes a
+  // new file and refuses one that exists.
+  TDatabase(const std::filesystem::path& fileName, const std::string& password, TOpenMode mode);
+  ~TDatabase();
+  TDatabase(const TDatabase&) = delete;
+  TDatabase& operator=(const TDatabase&) = delete;
+
+  // Runs statements that return no rows; raises EDatabaseError.
+  void Execute(const std::string& sql);
+  // Ends an open transaction without its changes. Never raises: if even that fails,
+  // the engine rolls back when the connection closes.
+  void Rollback() noexcept;
+  std::int64_t LastInsertRowId() const;
+  sqlite3* Handle() const { return FHandle; }
+  // EDatabaseError with the engine's message for the last failed call.
+  [[noreturn]] void RaiseLastError() const;
+
+ private:
+  void ApplyKey(const std::string& password);
+  void CheckReadable();
+
+  sqlite3* FHandle = nullptr;
+};
+
+class TStatement {
+ public:
+  TStatement(TDatabase& database, const std::string& sql);
+  ~TStatement();
+  TStatement(const TStatement&) = delete;
+  TStatement& operator=(const TStatement&) = delete;
+
+  int ParamCount() const;
+  // Parameters count from 1.
+  void Bind(int index, const TFieldValue& value);
+  // True when a row is ready; false when the statement is done. Raises on failure.
+  bool Step();
+  // Makes the statement ready to run again; the bound values stay.
+  void Reset();
+  int ColumnCount() const;
+  std::string ColumnName(int index) const;
+  TFieldValue Column(int index) const;
+
+ private:
+  TDatabase& FDatabase;
+  sqlite3_stmt* FHandle = nullptr;
+};
