@@ -1,4 +1,5 @@
-// The INI parser and the definition readers over any text. Only the conversion error
+// The INI parser and the definition readers (form sections, skin objects, control
+// definitions) over any text. Only the conversion error
 // of a malformed rect or point may escape a read, and a definition that was read
 // writes out to a text that reads without one.
 #include <cstddef>
@@ -27,13 +28,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   } catch (const EConvertError&) {
     std::abort();
   }
-  // An object may be named like a form section and write over it.
+  // An object or control may be named like a form section or a list and write over it.
+  auto clashes = [](const std::string& name) {
+    for (const char* section : {"FORMINFO", "SKINCOLORS", "PICTURES", "SKINCONTROLS"})
+      if (sf::SameText(name, section)) return true;
+    return false;
+  };
   for (const auto& object : def.ObjectDefs)
-    for (const char* section : {"FORMINFO", "SKINCOLORS", "PICTURES"})
-      if (sf::SameText(object->IDName, section)) return 0;
+    if (clashes(object->IDName)) return 0;
+  for (const auto& control : def.ControlDefs)
+    if (clashes(control->IDName)) return 0;
   if (back.FormInfo.clientrect != def.FormInfo.clientrect ||
       back.SkinColors.cbtnface != def.SkinColors.cbtnface ||
       back.Pictures.activepictures != def.Pictures.activepictures)
     std::abort();
+  // Definitions sharing a section read the same root keys, so those survive any clash
+  // between two definitions.
+  if (back.ControlDefs.size() != def.ControlDefs.size()) std::abort();
+  for (size_t i = 0; i < def.ControlDefs.size(); ++i) {
+    const TsfDataSkinControl& a = *def.ControlDefs[i];
+    const TsfDataSkinControl& b = *back.ControlDefs[i];
+    if (a.IDName != b.IDName || SkinControlKind(a) != SkinControlKind(b) ||
+        a.skinrect != b.skinrect || a.pictureindex != b.pictureindex)
+      std::abort();
+  }
   return 0;
 }
