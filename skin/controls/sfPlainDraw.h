@@ -1,0 +1,54 @@
+#pragma once
+// Drawing shared by the plain looks of the skinned controls: the hot and pressed
+// faces, bevel frames, the glyph and caption of a button face and two small glyphs.
+#include <string>
+
+#include "ui/Types.h"
+
+class TBitmap;
+class TCanvas;
+
+// The plain hot and pressed faces: a one-pixel navy frame filled with these.
+constexpr TColor kPlainFrameColor = 0x800000;
+constexpr TColor kPlainHotColor = 13811126;    // RGB 182, 189, 210
+constexpr TColor kPlainDownColor = 11899781;   // RGB 133, 147, 181
+
+// A one-pixel frame just inside `r` in `frame`, the inside filled with `fill`.
+void FrameAndFill(TCanvas& canvas, const TRect& r, TColor frame, TColor fill);
+// A one-pixel frame just inside `r`: top and left in `topLeft`, bottom and right in
+// `bottomRight`.
+void DrawBevel(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight);
+
+// Where glyph and caption go on a face. Layout 0: glyph left of the caption, 1
+// right of it, 2 above it, 3 below it; margin -1 centres the block.
+struct TsfGlyphCaptionPlace {
+  TPoint Glyph;
+  TPoint Caption;
+};
+TsfGlyphCaptionPlace LayoutGlyphCaption(const TRect& face, int margin, int layout, int spacing,
+                                        TPoint glyphSize, TPoint captionSize);
+
+// The glyph-strip form of the button painter: glyph `glyphNo` (1-based) of the
+// `numGlyphs` equal glyphs of `glyph` (nullptr or empty: none) with `caption` in the
+// canvas's font, placed by LayoutGlyphCaption and moved 1 pixel right and down when
+// `pressed`.
+struct TsfGlyphCaption {
+  const TBitmap* Glyph = nullptr;
+  int NumGlyphs = 1;
+  int GlyphNo = 1;
+  std::string Caption;
+  int Margin = -1;
+  int Layout = 0;
+  int Spacing = 1;
+  bool Pressed = false;
+};
+void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, const TsfGlyphCaption& what);
+// The size of glyph `glyphNo`'s cell in a strip of `numGlyphs`; 0 x 0 without one.
+TPoint GlyphCellSize(const TBitmap* glyph, int numGlyphs);
+// Glyph `glyphNo` of the strip drawn at (x, y), its transparent colour left out.
+void DrawStripGlyph(TCanvas& canvas, int x, int y, const TBitmap& glyph, int numGlyphs, int glyphNo);
+
+// The check mark with its top-left at (x, y).
+void DrawCheckMark(TCanvas& canvas, int x, int y, TColor color);
+// A small arrow centred in `r`: direction 1 left, 2 right, 3 up, 4 down.
+void DrawArrow(TCanvas& canvas, const TRect& r, TColor color, int direction);

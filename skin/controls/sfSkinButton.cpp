@@ -1,0 +1,429 @@
+#include <windows.h>
+
+#include "sfSkinButton.h"
+
+#include <algorithm>
+
+#include "sfSkinPanel.h"
+#include "skin/data/sfSkinData.h"
+#include "ui/Bitmap.h"
+#include "ui/Form.h"
+
+TForm* ParentForm(TControl* control) {
+  for (TControl* c = control ? control->Parent() : nullptr; c; c = c->Parent())
+    if (auto* form = dynamic_cast<TForm*>(c)) return form;
+  return nullptr;
+}
+
+TsfSkinButton::TsfSkinButton(TComponent* AOwner)
+    : TsfSkinCustomControl(AOwner),
+      FGlyph(std::make_unique<TBitmap>()),
+      FTransitions({[this] { Invalidate(); }, [this] { ButtonClick(); },
+                    [this] { return FMouseIn || FocusedButton(); },
+                    [this] { return Skinned() && MorphingActive(); }}) {
+  SetSkinDataName("button");
+  SetBounds(Left(), Top(), 75, 25);
+  SetTabStop(true);
+  FGlyph->OnChange = [this](TObject*) { Invalidate(); };
+}
+
+TsfSkinButton::~TsfSkinButton() { FGlyph->OnChange = nullptr; }
+
+// ---- properties ----------------------------------------------------------------------
+
+void TsfSkinButton::SetCanFocused(bool value) {
+  FCanFocused = value;
+  SetTabStop(value);
+}
+
+void TsfSkinButton::SetDown(bool value) {
+  if (value == FDown) return;
+  FDown = value;
+  if (MorphingActive()) {
+    FTransitions.SetMorphFactor(1);
+    if (value)
+      FTransitions.StopMorph();
+    else
+      FTransitions.StartMorph();
+  }
+  Invalidate();
+  if (InGroup() && FDown && !FAllowAllUp) ReleaseGroup();
+}
+
+void TsfSkinButton::ReleaseGroup() {
+  TWinControl* parent = Parent();
+  if (!parent) return;
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    auto* other = dynamic_cast<TsfSkinButton*>(parent->Controls(i));
+    if (other && other != this && other->FGroupIndex == FGroupIndex && other->FDown)
+      other->SetDown(false);
+  }
+}
+
+void TsfSkinButton::SetGroupIndex(int value) {
+  FGroupIndex = value;
+  if (value != 0) SetCanFocused(false);
+}
+
+void TsfSkinButton::SetGlyph(const TBitmap& value) { FGlyph->Assign(value); }
+
+void TsfSkinButton::SetNumGlyphs(int value) {
+  FNumGlyphs = std::clamp(value, 1, 4);
+  Invalidate();
+}
+
+void TsfSkinButton::SetLayout(TsfButtonLayout value) {
+  if (value == FLayout) return;
+  FLayout = value;
+  Invalidate();
+}
+
+void TsfSkinButton::SetMargin(int value) {
+  if (value < -1 || value == FMargin) return;
+  FMargin = value;
+  Invalidate();
+}
+
+void TsfSkinButton::SetSpacing(int value) {
+  if (value == FSpacing) return;
+  FSpacing = value;
+  Invalidate();
+}
+
+void TsfSkinButton::SetImageIndex(int value) {
+  if (value == FImageIndex) return;
+  FImageIndex = value;
+  Invalidate();
+}
+
+void TsfSkinButton::SetUseSkinSize(bool value) {
+  if (value == FUseSkinSize) return;
+  FUseSkinSize = value;
+  Invalidate();
+}
+
+void TsfSkinButton::SetUseSkinFontColor(bool value) {
+  if (value == FUseSkinFontColor) return;
+  FUseSkinFontColor = value;
+  Invalidate();
+}
+
+void TsfSkinButton::ButtonClick() {
+  if (FCanFocused)
+    if (TForm* form = ParentForm(this)) form->SetModalResult(FModalResult);
+  if (OnClick) OnClick(this);
+}
+
+bool TsfSkinButton::CanFocus() const { return FCanFocused && TsfSkinCustomControl::CanFocus(); }
+
+bool TsfSkinButton::ShowsDownLook() const {
+  if (!FDown) return false;
+  return InGroup() || FMouseIn || (FocusedButton() && !FMousePressed);
+}
+
+// ---- skin ------------------------------------------------------------------------------
+
+void TsfSkinButton::FetchSkin() {
+  TsfSkinCustomControl::FetchSkin();
+  FButtonSkin = Skinned() ? FetchButtonSkinValues(Definition()) : TsfButtonSkinValues{};
+  FNormalImage = FSkin.SkinRect;
+  int frameNo = FTransitions.AnimationFrame();
+  if (FTransitions.AnimationRunning() && frameNo > 0 && frameNo <= FButtonSkin.framecount) {
+    TRect frame = AnimationFrameRect(FButtonSkin.animateskinrect, FSkin.SkinRect,
+                                     FButtonSkin.framecount, frameNo);
+    if (FTransitions.AnimationInward())
+      FButtonSkin.activeskinrect = frame;
+    else
+      FNormalImage = frame;
+  }
+}
+
+void TsfSkinButton::ApplySkin() {
+  FTransitions.StopAnimation();
+  FTransitions.StopMorph();
+  TsfSkinCustomControl::ApplySkin();
+  if (MorphingActive() && Skinned() && FMouseIn) FTransitions.SetMorphFactor(1);
+}
+
+void TsfSkinButton::CalcSkinSize(int& w, int& h) {
+  if (FUseSkinSize || SizingMode() == sfsmNinePart) {
+    TsfSkinCustomControl::CalcSkinSize(w, h);
+    return;
+  }
+  const TRect& cl = FSkin.ClRect;
+  FSkin.NewClRect = {cl.Left, cl.Top, cl.Right + w - FSkin.SkinWidth(),
+                     cl.Bottom + h - FSkin.SkinHeight()};
+}
+
+bool TsfSkinButton::MorphingActive() const {
+  return FButtonSkin.morphing && SkinData() && !SkinData()->SkinEmpty() &&
+         SkinData()->EnableSkinEffects();
+}
+
+void TsfSkinButton::MorphOrRepaint() {
+  if (MorphingActive() && Skinned())
+    FTransitions.StartMorph();
+  else
+    Invalidate();
+}
+
+void TsfSkinButton::StartAnimation(bool inward) {
+  if (Skinned() && SkinData()->EnableSkinEffects() && !FButtonSkin.animateskinrect.IsEmpty() &&
+      FButtonSkin.framecount > 0)
+    FTransitions.StartAnimation(inward, FButtonSkin.framecount, FButtonSkin.animateinterval);
+}
+
+// ---- mouse, focus and keys -----------------------------------------------------------------
+
+void TsfSkinButton::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (FCanFocused && !IsDesigning() && !Focused()) {
+        SetFocus();
+        if (!Focused()) return;  // refused the focus: the press is dropped
+      }
+      break;
+    case WM_ERASEBKGND:
+      // Outside its own paint the button paints itself into the given context, so a
+      // parent copying its background sees it.
+      if (!InWmPaint()) PaintTo(reinterpret_cast<HDC>(m.WParam));
+      m.Result = 1;
+      return;
+  }
+  TsfSkinCustomControl::WndProc(m);
+}
+
+void TsfSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  FClicked = false;  // the click comes from ButtonClick alone
+  TsfSkinCustomControl::MouseDown(Button, Shift, X, Y);
+  if (Button != mbLeft) return;
+  FTransitions.StopAnimation();
+  FMousePressed = true;
+  if (!FDown) {
+    FMouseIn = true;
+    SetDown(true);
+    FReleaseOnUp = false;
+    if (!InGroup() && FRepeatMode)
+      FTransitions.StartRepeat(FRepeatInterval);
+    else if (InGroup())
+      ButtonClick();
+  } else if (InGroup()) {
+    FReleaseOnUp = true;
+  }
+}
+
+void TsfSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (Button == mbLeft) {
+    FMousePressed = false;
+    bool wasDown = FDown;
+    if (!InGroup()) {
+      FTransitions.StopRepeat();
+      if (FMouseIn) {
+        SetDown(false);
+        if (wasDown) ButtonClick();
+      } else {
+        FDown = false;
+      }
+    } else if (wasDown && FAllowAllUp && FReleaseOnUp && FMouseIn) {
+      SetDown(false);
+      ButtonClick();
+    }
+  }
+  if (HandleAllocated() && Visible()) TsfSkinCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+bool TsfSkinButton::ReactsToPointer() const {
+  return InGroup() ? !FDown : (!FocusedButton() || FDown);
+}
+
+void TsfSkinButton::MouseEnter() {
+  TsfSkinCustomControl::MouseEnter();
+  if (IsDesigning()) return;
+  FMouseIn = true;
+  if (ReactsToPointer()) {
+    if (FDown) {
+      if (MorphingActive()) FTransitions.SetMorphFactor(1);
+      Invalidate();
+    } else {
+      StartAnimation(true);
+      MorphOrRepaint();
+    }
+  }
+  if (!InGroup() && FDown && FRepeatMode) FTransitions.ResumeRepeat();
+}
+
+void TsfSkinButton::MouseLeave() {
+  TsfSkinCustomControl::MouseLeave();
+  if (IsDesigning()) return;
+  bool keepsHighlight = FCanFocused && FDefault && FActiveDefault && !Focused();
+  if (!keepsHighlight) FMouseIn = false;
+  if (ReactsToPointer()) {
+    StartAnimation(false);
+    MorphOrRepaint();
+  }
+  if (!InGroup() && FDown && FRepeatMode) FTransitions.StopRepeat();
+}
+
+void TsfSkinButton::DoEnter() {
+  TsfSkinCustomControl::DoEnter();
+  if (!FCanFocused) return;
+  StartAnimation(true);
+  MorphOrRepaint();
+}
+
+void TsfSkinButton::DoExit() {
+  if (FRepeatMode) FTransitions.StopRepeat();
+  if (!InGroup() && FDown) FDown = false;
+  TsfSkinCustomControl::DoExit();
+  if (!FCanFocused) return;
+  StartAnimation(false);
+  MorphOrRepaint();
+}
+
+void TsfSkinButton::KeyDown(std::uint16_t& Key, TShiftState Shift) {
+  if (FCanFocused) {
+    if (Key == VK_SPACE) {
+      FTransitions.StopAnimation();
+      SetDown(true);
+      if (FRepeatMode) ButtonClick();
+    } else if (Key == VK_RETURN) {
+      ButtonClick();
+    }
+  }
+  TsfSkinCustomControl::KeyDown(Key, Shift);
+}
+
+void TsfSkinButton::KeyUp(std::uint16_t& Key, TShiftState Shift) {
+  if (FCanFocused && Key == VK_SPACE) {
+    SetDown(false);
+    ButtonClick();
+  }
+  TsfSkinCustomControl::KeyUp(Key, Shift);
+}
+
+void TsfSkinButton::EnabledChanged() {
+  TsfSkinCustomControl::EnabledChanged();
+  FTransitions.StopMorph();
+  FTransitions.SetMorphFactor(0);
+  FMouseIn = false;
+  Invalidate();
+}
+
+void TsfSkinButton::CreateHandleDone() {
+  TsfSkinCustomControl::CreateHandleDone();
+  FActiveDefault = FDefault;
+}
+
+// ---- painting ------------------------------------------------------------------------------
+
+TsfGlyphCaption TsfSkinButton::GlyphCaption(bool pressed) const {
+  TsfGlyphCaption g;
+  g.Glyph = FGlyph.get();
+  g.NumGlyphs = FNumGlyphs;
+  g.Caption = Caption();
+  g.Margin = FMargin;
+  g.Layout = FLayout;
+  g.Spacing = FSpacing;
+  g.Pressed = pressed;
+  return g;
+}
+
+bool TsfSkinButton::DoPaintEvent(TCanvas& C, const TRect& R, bool down, bool hot) {
+  bool drawDefault = true;
+  if (OnPaint) OnPaint(this, C, R, down, hot, drawDefault);
+  return drawDefault;
+}
+
+void TsfSkinButton::Paint() {
+  if (Width() < 1 || Height() < 1) return;
+  FetchSkin();
+  int w = Width(), h = Height();
+  CalcSkinSize(w, h);
+  if (Skinned())
+    PaintSkinned();
+  else
+    PaintOffScreen();
+}
+
+void TsfSkinButton::PaintSkinned() {
+  TBitmap image(Width(), Height());
+  double factor = FTransitions.MorphFactor();
+  bool focusedOrHot = FocusedButton() || FMouseIn;
+  if (MorphingActive() && factor > 0 && factor < 1 && Enabled()) {
+    // Blending the two faces by morphkind is the image effects' work; until it is
+    // done the nearer of the two faces stands for the blend.
+    if (factor < 0.5)
+      DrawButtonFace(image, FNormalImage, false, false);
+    else
+      DrawButtonFace(image, FButtonSkin.activeskinrect, true, false);
+  } else if (!Enabled() && !FButtonSkin.disabledskinrect.IsEmpty()) {
+    DrawButtonFace(image, FButtonSkin.disabledskinrect, false, false);
+  } else if (ShowsDownLook()) {
+    DrawButtonFace(image, FButtonSkin.downskinrect, true, true);
+  } else if (FocusedButton() && !FButtonSkin.focusedskinrect.IsEmpty() &&
+             !FTransitions.AnimationRunning()) {
+    DrawButtonFace(image, FButtonSkin.focusedskinrect, true, false);
+  } else if (focusedOrHot || (MorphingActive() && factor == 1)) {
+    DrawButtonFace(image, FButtonSkin.activeskinrect, true, false);
+  } else {
+    DrawButtonFace(image, FNormalImage, false, false);
+  }
+  Canvas().Draw(0, 0, image);
+}
+
+void TsfSkinButton::DrawButtonFace(TBitmap& B, const TRect& R, bool active, bool down) {
+  TRect area = FSkin.NewClRect;
+  if (!FUseSkinSize && SizingMode() != sfsmNinePart) {
+    if (SkinPicture() && SizingMode() == sfsmFixed)
+      B.Canvas().CopyRect({0, 0, B.Width(), B.Height()}, SkinPicture()->Canvas(), R);
+    // Horizontal and vertical images are rescaled keeping their border by the skin
+    // drawing routines.
+    const TRect& cl = FSkin.ClRect;
+    area = {cl.Left, cl.Top, cl.Right + B.Width() - R.Width(), cl.Bottom + B.Height() - R.Height()};
+  } else {
+    DrawSkinImageRect(B, R);
+  }
+  TCanvas& c = B.Canvas();
+  if (UseSkinFont())
+    AssignSkinFont(c.Font(), FButtonSkin.fontname, FButtonSkin.fontheight, FButtonSkin.fontstyle, 0);
+  else
+    c.Font().Assign(DefaultFont());
+  TColor color = FButtonSkin.fontcolor;
+  if (Enabled() && !FUseSkinFontColor)
+    color = DefaultFont().Color();
+  else if (!Enabled())
+    color = FButtonSkin.disabledfontcolor;
+  else if (active && down)
+    color = FButtonSkin.downfontcolor;
+  else if (active)
+    color = FButtonSkin.activefontcolor;
+  c.Font().SetColor(color);
+  if (FButtonSkin.showfocus && Focused()) {
+    RECT focus{area.Left, area.Top, area.Right, area.Bottom};
+    c.Brush().SetColor(SkinData()->SkinColors.cbtnface);
+    DrawFocusRect(c.Handle(), &focus);
+  }
+  if (!DoPaintEvent(c, area, down, active)) return;
+  TsfGlyphCaption g = GlyphCaption(active && down);
+  g.GlyphNo = StripGlyphNumber(down, active, Enabled(), FNumGlyphs);
+  DrawGlyphAndCaption(c, area, g);
+}
+
+void TsfSkinButton::DrawDefaultImage(TBitmap& B) {
+  TCanvas& c = B.Canvas();
+  TRect r{0, 0, B.Width(), B.Height()};
+  bool pressed = ShowsDownLook();
+  if (pressed)
+    DrawPlainFace(c, r, TsfPlainFace::Down);
+  else if (FMouseIn || FocusedButton())
+    DrawPlainFace(c, r, TsfPlainFace::Hot);
+  else
+    DrawPlainFace(c, r, TsfPlainFace::Framed);
+  c.Font().Assign(DefaultFont());
+  if (!Enabled()) c.Font().SetColor(clBtnShadow);
+  if (!DoPaintEvent(c, r, FDown, FMouseIn)) return;
+  TsfGlyphCaption g = GlyphCaption(pressed);
+  g.GlyphNo = StripGlyphNumber(FDown, FMouseIn, Enabled(), FNumGlyphs);
+  DrawGlyphAndCaption(c, r, g);
+}

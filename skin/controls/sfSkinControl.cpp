@@ -1,0 +1,104 @@
+#include <windows.h>
+
+#include "sfSkinControl.h"
+
+#include "skin/data/sfSkinData.h"
+#include "ui/Bitmap.h"
+
+int FindSkinDefinition(TsfSkinData* data, const std::string& name) {
+  if (!data || data->SkinEmpty()) return -1;
+  return data->FindControlDef(name);
+}
+
+TComponent* SkinDataComponent(TsfSkinData* data) { return data; }
+
+TsfSkinControl::TsfSkinControl(TComponent* AOwner) : TCustomControl(AOwner) {}
+
+TsfSkinControl::~TsfSkinControl() {
+  SetDestroying();
+  if (FSkinData) RemoveFreeNotification(FSkinData);
+  // The window, and with it the region it owns, goes with the handle.
+}
+
+TsfDataSkinControl* TsfSkinControl::Definition() const {
+  return FSkinData && FDefinitionIndex != -1 ? FSkinData->ControlDef(FDefinitionIndex) : nullptr;
+}
+
+void TsfSkinControl::SetSkinData(TsfSkinData* value) {
+  if (FSkinData) RemoveFreeNotification(FSkinData);
+  FSkinData = value;
+  if (!value) return;
+  FreeNotification(value);
+  if (!value->SkinEmpty() && !IsDesigning()) ApplySkin();
+}
+
+void TsfSkinControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == SkinDataComponent(FSkinData)) {
+    FSkinData = nullptr;
+    FDefinitionIndex = -1;
+  }
+}
+
+void TsfSkinControl::FetchSkin() { FDefinitionIndex = FindSkinDefinition(FSkinData, FSkinDataName); }
+
+void TsfSkinControl::ApplySkin() {
+  FetchSkin();
+  Invalidate();
+}
+
+void TsfSkinControl::Paint() {
+  if (Width() <= 0 || Height() <= 0) return;
+  FetchSkin();
+  PaintOffScreen();
+}
+
+void TsfSkinControl::PaintOffScreen() {
+  TBitmap image(Width(), Height());
+  if (Skinned())
+    DrawSkinImage(image);
+  else
+    DrawDefaultImage(image);
+  Canvas().Draw(0, 0, image);
+}
+
+void TsfSkinControl::RelayBackgroundChanged() {
+  // A copy: a child may change the list while it handles the message.
+  std::vector<TControl*> children = FControls;
+  for (TControl* c : children) {
+    if (c->IsWindowed()) {
+      // A child's window can only exist once ours does.
+      if (HandleAllocated())
+        SendMessageW(static_cast<TWinControl*>(c)->Handle(), WM_SKIN_BGCHANGED, 0, 0);
+    } else
+      c->Perform(WM_SKIN_BGCHANGED);
+  }
+}
+
+void TsfSkinControl::SetSkinRegion(TRegionHandle region) {
+  if (!HandleAllocated() || (!region && !FSkinRegion)) return;
+  HRGN raw = region.Get();
+  FSkinRegion = SetWindowRegion(HandleValue(), std::move(region), true) ? raw : nullptr;
+}
+
+void TsfSkinControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      FInWmPaint = true;
+      try {
+        TCustomControl::WndProc(m);
+      } catch (...) {
+        FInWmPaint = false;
+        throw;
+      }
+      FInWmPaint = false;
+      return;
+    case WM_ERASEBKGND:
+      m.Result = 1;
+      return;
+    case WM_SKIN_BGCHANGED:
+      ParentBackgroundChanged();
+      return;
+  }
+  TCustomControl::WndProc(m);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// TsfSkinCustomControl: a windowed skinned control whose skin is a rectangular image.
+// It copies the image's geometry from its definition, takes the size the image's
+// resize mode allows, cuts its window to the mask and paints the image at any size.
+#include <memory>
+
+#include "sfSkinControl.h"
+#include "sfSkinGeometry.h"
+#include "ui/Font.h"
+
+class TsfSkinCustomControl : public TsfSkinControl {
+ public:
+  explicit TsfSkinCustomControl(TComponent* AOwner);
+  ~TsfSkinCustomControl() override;
+
+  // Size the control takes while unskinned (0 keeps the current one).
+  int DefaultWidth() const { return FDefaultWidth; }
+  void SetDefaultWidth(int value);
+  int DefaultHeight() const { return FDefaultHeight; }
+  void SetDefaultHeight(int value);
+  // Font of the plain look, and of the skinned one when UseSkinFont is off.
+  TFont& DefaultFont() { return *FDefaultFont; }
+  void SetDefaultFont(const TFont& value) { FDefaultFont->Assign(value); }
+  bool UseSkinFont() const { return FUseSkinFont; }
+  void SetUseSkinFont(bool value);
+  // The skinned frame is painted as four border images and the client area is
+  // filled straight on the canvas.
+  bool SplitBorderPaint() const { return FSplitBorderPaint; }
+  void SetSplitBorderPaint(bool value);
+  bool FillClientArea() const { return FFillClientArea; }
+  void SetFillClientArea(bool value);
+
+  int SizingMode() const { return FSkin.SizingMode; }
+  // The definition's geometry as last fetched, and the one for the last size asked.
+  const TsfSkinGeometry& SkinGeometry() const { return FSkin; }
+  TBitmap* SkinPicture() const { return FPicture; }
+  TBitmap* SkinMaskPicture() const { return FMaskPicture; }
+  // Where a rectangle given relative to the skin image lies in the control as sized.
+  TRect MapSkinRect(const TRect& r) const { return FSkin.MapSkinRect(r, Width(), Height()); }
+
+  void FetchSkin() override;
+  void ApplySkin() override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  virtual void CalcSkinSize(int& w, int& h);
+  virtual void UpdateSkinRegion();
+
+ protected:
+  void Paint() override;
+  void DrawDefaultImage(TBitmap& B) override;
+  void DrawSkinImage(TBitmap& B) override;
+  virtual void DefaultFontChanged() {}
+  void CreateHandleDone() override;
+  // The skin image `r` (a state image the size of S) at the control's size.
+  void DrawSkinImageRect(TBitmap& B, const TRect& r);
+  // The split paint of a skinned nine-part control, straight on the canvas.
+  void PaintSplitBorders();
+  // Fills Cl' of the canvas with the definition's client piece.
+  void FillClientPiece(const TRect& area);
+
+  TsfSkinGeometry FSkin;
+
+ private:
+  TRegionHandle BuildSkinRegion();
+
+  int FDefaultWidth = 0;
+  int FDefaultHeight = 0;
+  std::unique_ptr<TFont> FDefaultFont;
+  bool FUseSkinFont = true;
+  bool FSplitBorderPaint = false;
+  bool FFillClientArea = true;
+  TBitmap* FPicture = nullptr;
+  TBitmap* FMaskPicture = nullptr;
+};
+
+// The font every skinned control starts with: "Arial", height 14, no style.
+void SetDefaultSkinFont(TFont& font);

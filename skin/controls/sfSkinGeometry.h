@@ -1,0 +1,58 @@
+#pragma once
+// The geometry of a rectangular skin image as a control copies it from its definition
+// (skin rectangle S, client rectangle Cl, the four inner corner points), the resize
+// mode that follows from it, and the corners and client rectangle the image takes at
+// another size. Shared by the windowed and the windowless skinned controls.
+#include "skin/data/sfSkinValues.h"
+#include "ui/Types.h"
+
+class TsfDataSkinCustomControl;
+
+// Resize modes: how a skin image follows the control's size.
+constexpr int sfsmNone = -1;        // no skin image
+constexpr int sfsmFixed = 0;        // the control keeps the size of S
+constexpr int sfsmNinePart = 1;     // free size, corners kept
+constexpr int sfsmHorizontal = 2;   // height fixed, width free
+constexpr int sfsmVertical = 3;     // width fixed, height free
+
+// The mode of an image, tested in this order: an empty S has none; RB set on both
+// axes is nine-part; RT set on either axis horizontal; LB set on either vertical.
+int SkinSizingMode(const TRect& skinRect, TPoint rightTop, TPoint leftBottom,
+                   TPoint rightBottom);
+
+// Corner-area tests of the skin layout: a point on the right or bottom edge counts
+// as inside; a rectangle lies inside when both its corners do by the exclusive test.
+bool PointInSkinRect(TPoint p, const TRect& r);
+bool RectInSkinRect(const TRect& inner, const TRect& outer);
+
+struct TsfSkinGeometry {
+  TRect SkinRect;  // S, in picture coordinates
+  TRect ClRect;    // Cl, relative to S
+  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+  bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+  bool StretchEffect = false;
+  TsfStretchType StretchType = stFull;
+  int SizingMode = sfsmNone;
+
+  // The geometry at the size last passed to CalcSkinSize.
+  TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
+  TRect NewClRect;
+
+  int SkinWidth() const { return SkinRect.Width(); }
+  int SkinHeight() const { return SkinRect.Height(); }
+
+  // Copies the values of a definition and sets SizingMode from them.
+  void Assign(const TsfDataSkinCustomControl& def);
+  // A definition without an image geometry of its own: fixed, nothing to copy.
+  void SetFixedWithoutImage() { SizingMode = sfsmFixed; }
+
+  // For a control about to be w x h: the new geometry, and w or h replaced by the
+  // skin's where the mode fixes them. `skinned` gates the fixed mode only.
+  void CalcSkinSize(bool skinned, int& w, int& h);
+
+  // Where a rectangle given relative to S lies in a control of width x height.
+  TRect MapSkinRect(const TRect& r, int width, int height) const;
+
+ private:
+  TRect MapNinePart(const TRect& r, int dW, int dH) const;
+};

@@ -1,0 +1,128 @@
+#pragma once
+// TsfSkinPanel: the skinned container. It paints a panel-kind definition around and
+// under its children, or a plain system-coloured look with a bevel, and can show a
+// caption strip with a check box and a roll-up arrow.
+#include <memory>
+#include <string>
+
+#include "sfSkinCustomControl.h"
+
+enum TsfSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+enum TsfImagePosition { sfipDefault, sfipLeft };
+
+// The values a panel copies from its panel-kind definition.
+struct TsfPanelSkinValues {
+  int bgpictureindex = -1;
+  TRect captionrect;
+  TAlignment alignment = taCenter;
+  std::string fontname = "Arial";
+  int fontheight = 14;
+  TsfFontStyles fontstyle;
+  TColor fontcolor = 0;
+  TRect checkimagerect, uncheckimagerect, markframerect, framerect, frametextrect;
+  int frameleftoffset = 0, framerightoffset = 0;
+  TRect gripperrect;
+  bool grippertransparent = false;
+  TColor grippertransparentcolor = 0;
+};
+
+class TsfSkinPanel : public TsfSkinCustomControl {
+ public:
+  explicit TsfSkinPanel(TComponent* AOwner);
+  ~TsfSkinPanel() override;
+
+  TsfSkinBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TsfSkinBorderStyle value);
+  bool CaptionMode() const { return FCaptionMode; }
+  virtual void SetCaptionMode(bool value);
+  int DefaultCaptionHeight() const { return FDefaultCaptionHeight; }
+  virtual void SetDefaultCaptionHeight(int value);
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment value);
+  bool CheckedMode() const { return FCheckedMode; }
+  void SetCheckedMode(bool value);
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool value);
+  bool AutoEnabledControls() const { return FAutoEnabledControls; }
+  void SetAutoEnabledControls(bool value) { FAutoEnabledControls = value; }
+  bool RollUpMode() const { return FRollUpMode; }
+  void SetRollUpMode(bool value);
+  bool RollUpState() const { return FRollUpState; }
+  void SetRollUpState(bool value);
+  // The height before rolling up; -1 while not rolled up.
+  int RealHeight() const { return FRealHeight; }
+  void SetRealHeight(int value) { FRealHeight = value; }
+  // Glyph strip shown before the caption; the second glyph when disabled.
+  TBitmap& Glyph() { return *FGlyph; }
+  void SetGlyph(const TBitmap& value);
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int value);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int value);
+  int CaptionImageIndex() const { return FCaptionImageIndex; }
+  void SetCaptionImageIndex(int value);
+  TsfImagePosition ImagePosition() const { return FImagePosition; }
+  void SetImagePosition(TsfImagePosition value);
+  bool TransparentMode() const { return FTransparentMode; }
+  void SetTransparentMode(bool value);
+
+  TNotifyEvent OnChecked;
+  TNotifyEvent OnChangeRollUpState;
+
+  const TsfPanelSkinValues& PanelSkin() const { return FPanelSkin; }
+  // The plain caption strip and the part of it that holds the text.
+  TRect PlainCaptionRect() const;
+  TRect PlainTextArea() const;
+  // The caption rectangle as the last skinned paint laid it out.
+  const TRect& SkinCaptionRect() const { return FSkinCaptionRect; }
+
+  void AdjustClientRect(TRect& rect) const override;
+  void FetchSkin() override;
+  void ApplySkin() override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+ protected:
+  void Paint() override;
+  void DrawDefaultImage(TBitmap& B) override;
+  void DrawSkinImage(TBitmap& B) override;
+  // Called at the end of the transparent paints, for a descendant to draw over them.
+  virtual void PaintOverlay(TCanvas& C) { (void)C; }
+  void ParentBackgroundChanged() override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Does the picture have a background of its own for the client area.
+  bool HasBackgroundPicture() const;
+
+ private:
+  void PaintTransparent();
+  void PaintClientOnly();
+  void PaintBackgroundPicture();
+  void DrawPlainCaption(TCanvas& C);
+  void DrawSkinCaption(TCanvas& C, TRect r);
+  void DrawCaptionImage(TCanvas& C, int x, int areaTop, int areaHeight);
+  int CaptionImageWidth() const;
+  void Roll();
+  void RealignIfPlain();
+
+  TsfSkinBorderStyle FBorderStyle = bvFrame;
+  bool FCaptionMode = false;
+  int FDefaultCaptionHeight = 22;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  bool FCheckedMode = false;
+  bool FChecked = false;
+  bool FAutoEnabledControls = true;
+  bool FRollUpMode = false;
+  bool FRollUpState = false;
+  int FRealHeight = -1;
+  std::unique_ptr<TBitmap> FGlyph;
+  int FNumGlyphs = 1;
+  int FSpacing = 2;
+  int FCaptionImageIndex = -1;
+  TsfImagePosition FImagePosition = sfipDefault;
+  bool FTransparentMode = false;
+  TsfPanelSkinValues FPanelSkin;
+  TRect FSkinCaptionRect;
+};
+
+// Makes `font` the font a definition names (fontname, fontheight, fontstyle, fontcolor).
+void AssignSkinFont(TFont& font, const std::string& name, int height, TsfFontStyles style,
+                    TColor color);

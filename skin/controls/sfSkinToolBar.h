@@ -1,0 +1,62 @@
+#pragma once
+// TsfSkinToolBar: a panel that centres its children vertically in its client area
+// and hands its flat look and skin data to its speed buttons.
+#include "sfSkinPanel.h"
+
+class TsfSkinToolBar : public TsfSkinPanel {
+ public:
+  explicit TsfSkinToolBar(TComponent* AOwner);
+
+  // Children are centred vertically in the client area.
+  bool AdjustControls() const { return FAdjustControls; }
+  void SetAdjustControls(bool value);
+  // Copied to every child speed button when set.
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool value);
+  bool ShowCaptions() const { return FShowCaptions; }
+  void SetShowCaptions(bool value);
+  // ShowCaptions is copied to the speed buttons' ShowCaption.
+  bool AutoShowHideCaptions() const { return FAutoShowHideCaptions; }
+  void SetAutoShowHideCaptions(bool value) { FAutoShowHideCaptions = value; }
+  // When both are set, ShowCaptions switches the width between them.
+  int WidthWithCaptions() const { return FWidthWithCaptions; }
+  void SetWidthWithCaptions(int value) { FWidthWithCaptions = value; }
+  int WidthWithoutCaptions() const { return FWidthWithoutCaptions; }
+  void SetWidthWithoutCaptions(int value) { FWidthWithoutCaptions = value; }
+  bool CanScroll() const { return FCanScroll; }
+  void SetCanScroll(bool value) { FCanScroll = value; }
+  bool HotScroll() const { return FHotScroll; }
+  void SetHotScroll(bool value) { FHotScroll = value; }
+  // Pixels per scroll step (0: one client width); negative values are ignored.
+  int ScrollOffset() const { return FScrollOffset; }
+  void SetScrollOffset(int value);
+  // Milliseconds between scroll steps; 0 or less is ignored.
+  int ScrollTimerInterval() const { return FScrollTimerInterval; }
+  void SetScrollTimerInterval(int value);
+
+  // Also given to every child speed button present now.
+  void SetSkinData(TsfSkinData* value) override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // The top at which a child `height` high sits centred in the client area.
+  int CentredTop(int height) const;
+
+  void WndProc(TMessage& message) override;
+
+ private:
+  void CentrePlainChildren();
+
+  bool FAdjustControls = true;
+  bool FFlat = false;
+  bool FShowCaptions = false;
+  bool FAutoShowHideCaptions = false;
+  int FWidthWithCaptions = 0;
+  int FWidthWithoutCaptions = 0;
+  bool FCanScroll = false;
+  bool FHotScroll = false;
+  int FScrollOffset = 0;
+  int FScrollTimerInterval = 50;
+};
+
+// When `control` sits on a tool bar that centres its children, replaces `top` with
+// the centred one and returns true.
+bool ToolBarCentredTop(const TControl& control, int height, int& top);
