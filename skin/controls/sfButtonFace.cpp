@@ -57,22 +57,15 @@ int StripGlyphNumber(bool down, bool hot, bool enabled, int numGlyphs) {
 
 void DrawPlainFace(TCanvas& canvas, const TRect& r, TsfPlainFace face) {
   switch (face) {
-    case TsfPlainFace::Clear:
-      return;
+    case TsfPlainFace::Clear: return;
     case TsfPlainFace::Filled:
       canvas.Brush().SetStyle(bsSolid);
       canvas.Brush().SetColor(clBtnFace);
       canvas.FillRect(r);
       return;
-    case TsfPlainFace::Framed:
-      FrameAndFill(canvas, r, clBtnShadow, clBtnFace);
-      return;
-    case TsfPlainFace::Hot:
-      FrameAndFill(canvas, r, kPlainFrameColor, kPlainHotColor);
-      return;
-    case TsfPlainFace::Down:
-      FrameAndFill(canvas, r, kPlainFrameColor, kPlainDownColor);
-      return;
+    case TsfPlainFace::Framed: FrameAndFill(canvas, r, clBtnShadow, clBtnFace); return;
+    case TsfPlainFace::Hot: FrameAndFill(canvas, r, kPlainFrameColor, kPlainHotColor); return;
+    case TsfPlainFace::Down: FrameAndFill(canvas, r, kPlainFrameColor, kPlainDownColor); return;
   }
 }
 

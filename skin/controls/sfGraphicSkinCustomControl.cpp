@@ -76,7 +76,9 @@ void TsfGraphicSkinCustomControl::DrawDefaultImage(TBitmap& B) {
   B.Canvas().FillRect({0, 0, B.Width(), B.Height()});
 }
 
-void TsfGraphicSkinCustomControl::DrawSkinImage(TBitmap& B) { DrawSkinImageRect(B, FSkin.SkinRect); }
+void TsfGraphicSkinCustomControl::DrawSkinImage(TBitmap& B) {
+  DrawSkinImageRect(B, FSkin.SkinRect);
+}
 
 void TsfGraphicSkinCustomControl::DrawSkinImageRect(TBitmap& B, const TRect& r) {
   ::DrawSkinImageRect(B, FPicture, FSkin, r, Width(), Height(), true);

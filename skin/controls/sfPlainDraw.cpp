@@ -40,18 +40,42 @@ TsfGlyphCaptionPlace LayoutGlyphCaption(const TRect& face, int margin, int layou
   if (margin == -1) {
     int hw = (g.x + t.x + s) / 2, hh = (t.y + g.y + s) / 2;
     switch (layout) {
-      case 0: p.Glyph.x = cx - hw; p.Caption.x = cx + hw - t.x; break;
-      case 1: p.Caption.x = cx - hw; p.Glyph.x = cx + hw - g.x; break;
-      case 2: p.Glyph.y = cy - hh; p.Caption.y = cy + hh - t.y; break;
-      default: p.Caption.y = cy - hh; p.Glyph.y = cy + hh - g.y; break;
+      case 0:
+        p.Glyph.x = cx - hw;
+        p.Caption.x = cx + hw - t.x;
+        break;
+      case 1:
+        p.Caption.x = cx - hw;
+        p.Glyph.x = cx + hw - g.x;
+        break;
+      case 2:
+        p.Glyph.y = cy - hh;
+        p.Caption.y = cy + hh - t.y;
+        break;
+      default:
+        p.Caption.y = cy - hh;
+        p.Glyph.y = cy + hh - g.y;
+        break;
     }
     return p;
   }
   switch (layout) {
-    case 0: p.Glyph.x = face.Left + margin; p.Caption.x = p.Glyph.x + g.x + s; break;
-    case 1: p.Glyph.x = face.Right - g.x - margin; p.Caption.x = p.Glyph.x - s - t.x; break;
-    case 2: p.Glyph.y = face.Top + margin; p.Caption.y = p.Glyph.y + g.y + s; break;
-    default: p.Glyph.y = face.Bottom - g.y - margin; p.Caption.y = p.Glyph.y - s - t.y; break;
+    case 0:
+      p.Glyph.x = face.Left + margin;
+      p.Caption.x = p.Glyph.x + g.x + s;
+      break;
+    case 1:
+      p.Glyph.x = face.Right - g.x - margin;
+      p.Caption.x = p.Glyph.x - s - t.x;
+      break;
+    case 2:
+      p.Glyph.y = face.Top + margin;
+      p.Caption.y = p.Glyph.y + g.y + s;
+      break;
+    default:
+      p.Glyph.y = face.Bottom - g.y - margin;
+      p.Caption.y = p.Glyph.y - s - t.y;
+      break;
   }
   return p;
 }
@@ -61,7 +85,8 @@ TPoint GlyphCellSize(const TBitmap* glyph, int numGlyphs) {
   return {glyph->Width() / numGlyphs, glyph->Height()};
 }
 
-void DrawStripGlyph(TCanvas& canvas, int x, int y, const TBitmap& glyph, int numGlyphs, int glyphNo) {
+void DrawStripGlyph(TCanvas& canvas, int x, int y, const TBitmap& glyph, int numGlyphs,
+                    int glyphNo) {
   TPoint size = GlyphCellSize(&glyph, numGlyphs);
   if (size.x <= 0 || glyphNo < 1 || glyphNo > numGlyphs) return;
   TBitmap cell(size.x, size.y);
@@ -96,8 +121,9 @@ void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, const TsfGlyphCapti
     canvas.DrawText(what.Caption, box, flags | DT_CENTER | DT_VCENTER);
     canvas.Brush().SetStyle(bsSolid);
   }
-  if (g.x > 0) DrawStripGlyph(canvas, p.Glyph.x + shift, p.Glyph.y + shift, *what.Glyph,
-                              what.NumGlyphs, what.GlyphNo);
+  if (g.x > 0)
+    DrawStripGlyph(canvas, p.Glyph.x + shift, p.Glyph.y + shift, *what.Glyph, what.NumGlyphs,
+                   what.GlyphNo);
 }
 
 void DrawCheckMark(TCanvas& canvas, int x, int y, TColor color) {

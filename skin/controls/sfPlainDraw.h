@@ -10,8 +10,8 @@ class TCanvas;
 
 // The plain hot and pressed faces: a one-pixel navy frame filled with these.
 constexpr TColor kPlainFrameColor = 0x800000;
-constexpr TColor kPlainHotColor = 13811126;    // RGB 182, 189, 210
-constexpr TColor kPlainDownColor = 11899781;   // RGB 133, 147, 181
+constexpr TColor kPlainHotColor = 13811126;   // RGB 182, 189, 210
+constexpr TColor kPlainDownColor = 11899781;  // RGB 133, 147, 181
 
 // A one-pixel frame just inside `r` in `frame`, the inside filled with `fill`.
 void FrameAndFill(TCanvas& canvas, const TRect& r, TColor frame, TColor fill);
@@ -46,7 +46,8 @@ void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, const TsfGlyphCapti
 // The size of glyph `glyphNo`'s cell in a strip of `numGlyphs`; 0 x 0 without one.
 TPoint GlyphCellSize(const TBitmap* glyph, int numGlyphs);
 // Glyph `glyphNo` of the strip drawn at (x, y), its transparent colour left out.
-void DrawStripGlyph(TCanvas& canvas, int x, int y, const TBitmap& glyph, int numGlyphs, int glyphNo);
+void DrawStripGlyph(TCanvas& canvas, int x, int y, const TBitmap& glyph, int numGlyphs,
+                    int glyphNo);
 
 // The check mark with its top-left at (x, y).
 void DrawCheckMark(TCanvas& canvas, int x, int y, TColor color);

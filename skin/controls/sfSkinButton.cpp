@@ -386,7 +386,8 @@ void TsfSkinButton::DrawButtonFace(TBitmap& B, const TRect& R, bool active, bool
   }
   TCanvas& c = B.Canvas();
   if (UseSkinFont())
-    AssignSkinFont(c.Font(), FButtonSkin.fontname, FButtonSkin.fontheight, FButtonSkin.fontstyle, 0);
+    AssignSkinFont(c.Font(), FButtonSkin.fontname, FButtonSkin.fontheight, FButtonSkin.fontstyle,
+                   0);
   else
     c.Font().Assign(DefaultFont());
   TColor color = FButtonSkin.fontcolor;

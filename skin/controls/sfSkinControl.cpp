@@ -40,7 +40,9 @@ void TsfSkinControl::Notification(TComponent* AComponent, TOperation Operation) 
   }
 }
 
-void TsfSkinControl::FetchSkin() { FDefinitionIndex = FindSkinDefinition(FSkinData, FSkinDataName); }
+void TsfSkinControl::FetchSkin() {
+  FDefinitionIndex = FindSkinDefinition(FSkinData, FSkinDataName);
+}
 
 void TsfSkinControl::ApplySkin() {
   FetchSkin();
@@ -93,12 +95,8 @@ void TsfSkinControl::WndProc(TMessage& m) {
       }
       FInWmPaint = false;
       return;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return;
-    case WM_SKIN_BGCHANGED:
-      ParentBackgroundChanged();
-      return;
+    case WM_ERASEBKGND: m.Result = 1; return;
+    case WM_SKIN_BGCHANGED: ParentBackgroundChanged(); return;
   }
   TCustomControl::WndProc(m);
 }

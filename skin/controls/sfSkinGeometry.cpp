@@ -69,18 +69,18 @@ void TsfSkinGeometry::CalcSkinSize(bool skinned, int& w, int& h) {
 TRect TsfSkinGeometry::MapSkinRect(const TRect& r, int width, int height) const {
   int dW = width - SkinWidth(), dH = height - SkinHeight();
   switch (SizingMode) {
-    case sfsmNinePart:
-      return MapNinePart(r, dW, dH);
+    case sfsmNinePart: return MapNinePart(r, dW, dH);
     case sfsmHorizontal:
-      if (r.Left <= LTPoint.x && r.Right >= RTPoint.x) return {r.Left, r.Top, r.Right + dW, r.Bottom};
+      if (r.Left <= LTPoint.x && r.Right >= RTPoint.x)
+        return {r.Left, r.Top, r.Right + dW, r.Bottom};
       if (r.Left >= RTPoint.x && r.Right > RTPoint.x) return r.Offset(dW, 0);
       return r;
     case sfsmVertical:
-      if (r.Top <= LTPoint.y && r.Bottom >= LBPoint.y) return {r.Left, r.Top, r.Right, r.Bottom + dH};
+      if (r.Top <= LTPoint.y && r.Bottom >= LBPoint.y)
+        return {r.Left, r.Top, r.Right, r.Bottom + dH};
       if (r.Top >= LBPoint.y && r.Bottom > LBPoint.y) return r.Offset(0, dH);
       return r;
-    default:
-      return r;
+    default: return r;
   }
 }
 
@@ -97,10 +97,12 @@ TRect TsfSkinGeometry::MapNinePart(const TRect& r, int dW, int dH) const {
   TPoint tl{r.Left, r.Top}, br{r.Right, r.Bottom};
   if (PointInSkinRect(tl, lt) && PointInSkinRect(br, rb))
     return {r.Left, r.Top, r.Right + dW, r.Bottom + dH};
-  if (PointInSkinRect(tl, lt) && PointInSkinRect(br, rt)) return {r.Left, r.Top, r.Right + dW, r.Bottom};
+  if (PointInSkinRect(tl, lt) && PointInSkinRect(br, rt))
+    return {r.Left, r.Top, r.Right + dW, r.Bottom};
   if (PointInSkinRect(tl, lb) && PointInSkinRect(br, rb))
     return {r.Left, r.Top + dH, r.Right + dW, r.Bottom + dH};
-  if (PointInSkinRect(tl, lt) && PointInSkinRect(br, lb)) return {r.Left, r.Top, r.Right, r.Bottom + dH};
+  if (PointInSkinRect(tl, lt) && PointInSkinRect(br, lb))
+    return {r.Left, r.Top, r.Right, r.Bottom + dH};
   if (PointInSkinRect(tl, rt) && PointInSkinRect(br, rb))
     return {r.Left + dW, r.Top, r.Right + dW, r.Bottom + dH};
   return r;

@@ -17,8 +17,8 @@ TsfSkinPictures FetchSkinGeometry(TsfSkinData& data, int index, TsfSkinGeometry&
   return {data.ActivePictures(custom->pictureindex), data.ActivePictures(custom->maskpictureindex)};
 }
 
-void DrawSkinImageRect(TBitmap& target, TBitmap* picture, const TsfSkinGeometry& g,
-                       const TRect& r, int width, int height, bool centre) {
+void DrawSkinImageRect(TBitmap& target, TBitmap* picture, const TsfSkinGeometry& g, const TRect& r,
+                       int width, int height, bool centre) {
   (void)centre;
   switch (g.SizingMode) {
     case sfsmFixed:
@@ -28,17 +28,10 @@ void DrawSkinImageRect(TBitmap& target, TBitmap* picture, const TsfSkinGeometry&
       return;
     // The nine-part and three-part images themselves come from the skin drawing
     // routines; here the target only takes the size they give it.
-    case sfsmNinePart:
-      target.SetSize(width, height);
-      return;
-    case sfsmHorizontal:
-      target.SetSize(width, g.SkinHeight());
-      return;
-    case sfsmVertical:
-      target.SetSize(g.SkinWidth(), height);
-      return;
-    default:
-      return;
+    case sfsmNinePart: target.SetSize(width, height); return;
+    case sfsmHorizontal: target.SetSize(width, g.SkinHeight()); return;
+    case sfsmVertical: target.SetSize(g.SkinWidth(), height); return;
+    default: return;
   }
 }
 
@@ -46,7 +39,8 @@ std::vector<TPoint> TilePositions(const TRect& area, int w, int h) {
   std::vector<TPoint> out;
   if (w <= 0 || h <= 0) return out;
   for (int i = 0; i <= area.Width() / w; ++i)
-    for (int j = 0; j <= area.Height() / h; ++j) out.push_back({area.Left + i * w, area.Top + j * h});
+    for (int j = 0; j <= area.Height() / h; ++j)
+      out.push_back({area.Left + i * w, area.Top + j * h});
   return out;
 }
 
@@ -61,9 +55,7 @@ void FillWithPiece(TCanvas& canvas, const TRect& area, TBitmap& picture, const T
   }
   if (area.Width() <= 0 || area.Height() <= 0) return;
   switch (type) {
-    case stFull:
-      canvas.CopyRect(area, picture.Canvas(), src);
-      break;
+    case stFull: canvas.CopyRect(area, picture.Canvas(), src); break;
     case stHorz:
       for (int i = 0; i <= area.Width() / cw; ++i) {
         int x = area.Left + i * cw;

@@ -25,8 +25,8 @@ TsfSkinPictures FetchSkinGeometry(TsfSkinData& data, int index, TsfSkinGeometry&
 // control's size asks: fixed copies it 1:1 at its own size; the other modes give
 // `target` the size width x height first. `centre` asks the nine-part image for its
 // middle as well.
-void DrawSkinImageRect(TBitmap& target, TBitmap* picture, const TsfSkinGeometry& g,
-                       const TRect& r, int width, int height, bool centre);
+void DrawSkinImageRect(TBitmap& target, TBitmap* picture, const TsfSkinGeometry& g, const TRect& r,
+                       int width, int height, bool centre);
 
 // The places at which copies of a w x h piece cover `area`: columns area.Left + i x w
 // for i = 0 .. area width div w, rows likewise (the last ones may pass the edge).

@@ -130,18 +130,31 @@ void TsfSkinPanel::FetchSkin() {
   TsfSkinCustomControl::FetchSkin();
   auto* def = dynamic_cast<TsfDataSkinPanelControl*>(Definition());
   if (!def) return;
-  FPanelSkin = {def->bgpictureindex, def->captionrect, def->alignment, def->fontname,
-                def->fontheight, def->fontstyle, def->fontcolor, def->checkimagerect,
-                def->uncheckimagerect, def->markframerect, def->framerect, def->frametextrect,
-                def->frameleftoffset, def->framerightoffset, def->gripperrect,
-                def->grippertransparent, def->grippertransparentcolor};
+  FPanelSkin = {def->bgpictureindex,
+                def->captionrect,
+                def->alignment,
+                def->fontname,
+                def->fontheight,
+                def->fontstyle,
+                def->fontcolor,
+                def->checkimagerect,
+                def->uncheckimagerect,
+                def->markframerect,
+                def->framerect,
+                def->frametextrect,
+                def->frameleftoffset,
+                def->framerightoffset,
+                def->gripperrect,
+                def->grippertransparent,
+                def->grippertransparentcolor};
 }
 
 bool TsfSkinPanel::HasBackgroundPicture() const { return FPanelSkin.bgpictureindex != -1; }
 
 void TsfSkinPanel::AdjustClientRect(TRect& rect) const {
   if (!Skinned() || IsDesigning()) {
-    if (FBorderStyle != bvNone) rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+    if (FBorderStyle != bvNone)
+      rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
     if (FCaptionMode) rect.Top += FDefaultCaptionHeight;
     return;
   }
@@ -232,7 +245,8 @@ void TsfSkinPanel::Paint() {
     PaintOffScreen();
   else if (!SplitBorderPaint() && FSkin.StretchEffect)
     PaintOffScreen();
-  else if (FBorderStyle == bvNone && SizingMode() == sfsmNinePart && !FCaptionMode && SplitBorderPaint())
+  else if (FBorderStyle == bvNone && SizingMode() == sfsmNinePart && !FCaptionMode &&
+           SplitBorderPaint())
     PaintClientOnly();
   else if (!HasBackgroundPicture())
     TsfSkinCustomControl::Paint();
@@ -298,7 +312,8 @@ int TsfSkinPanel::CaptionImageWidth() const { return GlyphCellSize(FGlyph.get(),
 void TsfSkinPanel::DrawCaptionImage(TCanvas& C, int x, int areaTop, int areaHeight) {
   if (FGlyph->Empty()) return;
   int glyphNo = !Enabled() && FNumGlyphs == 2 ? 2 : 1;
-  DrawStripGlyph(C, x, areaTop + areaHeight / 2 - FGlyph->Height() / 2, *FGlyph, FNumGlyphs, glyphNo);
+  DrawStripGlyph(C, x, areaTop + areaHeight / 2 - FGlyph->Height() / 2, *FGlyph, FNumGlyphs,
+                 glyphNo);
 }
 
 void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
@@ -332,14 +347,17 @@ void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
   c.Brush().SetStyle(bsSolid);
   DrawCaptionImage(c, imageX, area.Top, area.Height());
   if (FRollUpMode)
-    DrawArrow(c, {area.Right, area.Top, area.Right + 10, area.Bottom}, clBtnText, FRollUpState ? 4 : 3);
+    DrawArrow(c, {area.Right, area.Top, area.Right + 10, area.Bottom}, clBtnText,
+              FRollUpState ? 4 : 3);
 }
 
 void TsfSkinPanel::DrawSkinImage(TBitmap& B) {
-  if (FBorderStyle == bvNone && SizingMode() == sfsmNinePart && !FCaptionMode && !FSkin.StretchEffect) {
+  if (FBorderStyle == bvNone && SizingMode() == sfsmNinePart && !FCaptionMode &&
+      !FSkin.StretchEffect) {
     if (SkinPicture()) {
       TRect piece = FSkin.ClRect.Offset(FSkin.SkinRect.Left, FSkin.SkinRect.Top);
-      FillWithPiece(B.Canvas(), {0, 0, B.Width(), B.Height()}, *SkinPicture(), piece, false, stFull);
+      FillWithPiece(B.Canvas(), {0, 0, B.Width(), B.Height()}, *SkinPicture(), piece, false,
+                    stFull);
     }
     return;
   }
@@ -348,7 +366,8 @@ void TsfSkinPanel::DrawSkinImage(TBitmap& B) {
     FSkinCaptionRect = FPanelSkin.captionrect;
   else if (!FTransparentMode)
     FSkinCaptionRect = MapSkinRect(FPanelSkin.captionrect);
-  if (!Caption().empty() && !FSkinCaptionRect.IsEmpty()) DrawSkinCaption(B.Canvas(), FSkinCaptionRect);
+  if (!Caption().empty() && !FSkinCaptionRect.IsEmpty())
+    DrawSkinCaption(B.Canvas(), FSkinCaptionRect);
 }
 
 void TsfSkinPanel::DrawSkinCaption(TCanvas& C, TRect r) {

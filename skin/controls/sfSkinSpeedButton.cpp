@@ -12,7 +12,8 @@
 TsfSkinSpeedButton::TsfSkinSpeedButton(TComponent* AOwner)
     : TsfGraphicSkinCustomControl(AOwner),
       FGlyph(std::make_unique<TBitmap>()),
-      FTransitions({[this] { Invalidate(); }, [this] { ButtonClick(); }, [this] { return FMouseIn; },
+      FTransitions({[this] { Invalidate(); }, [this] { ButtonClick(); },
+                    [this] { return FMouseIn; },
                     [this] { return Skinned() && MorphingActive(); }}) {
   SetSkinDataName("toolbutton");
   SetBounds(Left(), Top(), 25, 25);
@@ -313,7 +314,8 @@ void TsfSkinSpeedButton::PaintSkinned() {
     return;
   } else {
     bool disabledImage = !Enabled() && !FButtonSkin.disabledskinrect.IsEmpty();
-    DrawButtonImage(image, disabledImage ? FButtonSkin.disabledskinrect : FNormalImage, false, false);
+    DrawButtonImage(image, disabledImage ? FButtonSkin.disabledskinrect : FNormalImage, false,
+                    false);
   }
   Canvas().Draw(0, 0, image);
 }
@@ -332,7 +334,8 @@ void TsfSkinSpeedButton::DrawButtonImage(TBitmap& B, const TRect& R, bool active
   }
   TCanvas& c = B.Canvas();
   if (UseSkinFont())
-    AssignSkinFont(c.Font(), FButtonSkin.fontname, FButtonSkin.fontheight, FButtonSkin.fontstyle, 0);
+    AssignSkinFont(c.Font(), FButtonSkin.fontname, FButtonSkin.fontheight, FButtonSkin.fontstyle,
+                   0);
   else
     c.Font().Assign(DefaultFont());
   TColor color = FButtonSkin.fontcolor;

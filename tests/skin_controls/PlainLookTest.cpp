@@ -128,7 +128,7 @@ TEST(PanelPlainLook, CaptionStripWithCheckBoxAndRollUp) {
   EXPECT_EQ(panel->PlainCaptionRect(), TRect(1, 1, 119, 22));
   EXPECT_EQ(panel->PlainTextArea(), TRect(23, 3, 107, 20));
   auto image = ImageOf(*panel);
-  EXPECT_EQ(PixelAt(*image, 1, 10), Sys(clBtnShadow));     // the strip's outer frame
+  EXPECT_EQ(PixelAt(*image, 1, 10), Sys(clBtnShadow));  // the strip's outer frame
   EXPECT_EQ(PixelAt(*image, 118, 10), Sys(clBtnHighlight));
   EXPECT_EQ(PixelAt(*image, 2, 10), Sys(clBtnHighlight));  // and its inner one
   EXPECT_EQ(PixelAt(*image, 5, 4), Sys(clBtnShadow));      // the check box at x 5

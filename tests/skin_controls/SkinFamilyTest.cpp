@@ -22,7 +22,8 @@ namespace {
 
 class TRecordingPanel : public TsfSkinPanel {
  public:
-  TRecordingPanel(TComponent* owner, std::vector<std::string>* log) : TsfSkinPanel(owner), FLog(log) {}
+  TRecordingPanel(TComponent* owner, std::vector<std::string>* log)
+      : TsfSkinPanel(owner), FLog(log) {}
 
  protected:
   void ParentBackgroundChanged() override { FLog->push_back(Name()); }
@@ -33,7 +34,8 @@ class TRecordingPanel : public TsfSkinPanel {
 
 class TRecordingSpot : public TGraphicControl {
  public:
-  TRecordingSpot(TComponent* owner, std::vector<std::string>* log) : TGraphicControl(owner), FLog(log) {}
+  TRecordingSpot(TComponent* owner, std::vector<std::string>* log)
+      : TGraphicControl(owner), FLog(log) {}
   void WndProc(TMessage& m) override {
     if (m.Msg == WM_SKIN_BGCHANGED) FLog->push_back(Name());
     TGraphicControl::WndProc(m);

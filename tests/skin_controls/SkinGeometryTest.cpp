@@ -107,23 +107,23 @@ TEST(SkinGeometry, FixedModeSizesOnlyASkinnedControlAndNoneNothing) {
 TEST(SkinGeometry, MapSkinRectMovesPartsWithTheCornersTheyBelongTo) {
   TsfSkinGeometry g = PanelGeometry();
   auto map = [&g](TRect r) { return g.MapSkinRect(r, 159, 152); };
-  EXPECT_EQ(map({54, 0, 58, 5}), TRect(154, 0, 158, 5));     // top-right corner area
-  EXPECT_EQ(map({0, 0, 58, 5}), TRect(0, 0, 158, 5));        // spans the top edge
-  EXPECT_EQ(map({1, 1, 4, 3}), TRect(1, 1, 4, 3));           // top-left corner stays
-  EXPECT_EQ(map({1, 46, 5, 50}), TRect(1, 146, 5, 150));     // bottom-left corner
+  EXPECT_EQ(map({54, 0, 58, 5}), TRect(154, 0, 158, 5));        // top-right corner area
+  EXPECT_EQ(map({0, 0, 58, 5}), TRect(0, 0, 158, 5));           // spans the top edge
+  EXPECT_EQ(map({1, 1, 4, 3}), TRect(1, 1, 4, 3));              // top-left corner stays
+  EXPECT_EQ(map({1, 46, 5, 50}), TRect(1, 146, 5, 150));        // bottom-left corner
   EXPECT_EQ(map({54, 47, 58, 51}), TRect(154, 147, 158, 151));  // bottom-right corner
-  EXPECT_EQ(map({1, 1, 58, 51}), TRect(1, 1, 158, 151));     // the whole image grows
-  EXPECT_EQ(map({1, 46, 58, 51}), TRect(1, 146, 158, 151));  // along the bottom edge
-  EXPECT_EQ(map({1, 1, 5, 51}), TRect(1, 1, 5, 151));        // down the left edge
-  EXPECT_EQ(map({54, 1, 58, 51}), TRect(154, 1, 158, 151));  // down the right edge
-  EXPECT_EQ(map({20, 20, 30, 30}), TRect(20, 20, 30, 30));   // the middle: unchanged
+  EXPECT_EQ(map({1, 1, 58, 51}), TRect(1, 1, 158, 151));        // the whole image grows
+  EXPECT_EQ(map({1, 46, 58, 51}), TRect(1, 146, 158, 151));     // along the bottom edge
+  EXPECT_EQ(map({1, 1, 5, 51}), TRect(1, 1, 5, 151));           // down the left edge
+  EXPECT_EQ(map({54, 1, 58, 51}), TRect(154, 1, 158, 151));     // down the right edge
+  EXPECT_EQ(map({20, 20, 30, 30}), TRect(20, 20, 30, 30));      // the middle: unchanged
 }
 
 TEST(SkinGeometry, MapSkinRectInTheThreePartModes) {
   TsfSkinGeometry h = HorizontalGeometry();
-  EXPECT_EQ(h.MapSkinRect({2, 2, 40, 27}, 142, 29), TRect(2, 2, 140, 27));    // spans the middle
-  EXPECT_EQ(h.MapSkinRect({38, 5, 41, 9}, 142, 29), TRect(138, 5, 141, 9));   // in the right part
-  EXPECT_EQ(h.MapSkinRect({10, 5, 20, 9}, 142, 29), TRect(10, 5, 20, 9));     // in the middle
+  EXPECT_EQ(h.MapSkinRect({2, 2, 40, 27}, 142, 29), TRect(2, 2, 140, 27));   // spans the middle
+  EXPECT_EQ(h.MapSkinRect({38, 5, 41, 9}, 142, 29), TRect(138, 5, 141, 9));  // in the right part
+  EXPECT_EQ(h.MapSkinRect({10, 5, 20, 9}, 142, 29), TRect(10, 5, 20, 9));    // in the middle
   TsfSkinGeometry v = VerticalGeometry();
   EXPECT_EQ(v.MapSkinRect({1, 10, 16, 60}, 17, 168), TRect(1, 10, 16, 160));
   EXPECT_EQ(v.MapSkinRect({1, 52, 16, 67}, 17, 168), TRect(1, 152, 16, 167));
