@@ -23,10 +23,10 @@ class TMemoStrings : public TStrings {
   void Clear() override;
   // Replaces the memo's text; every line break becomes CR LF.
   void SetText(const std::string& text) override;
-  // The memo's text exactly as it stands. These hide TStrings' versions, which
-  // rebuild the text line by line and would end a last line with a break it lacks.
-  std::string Text() const;
-  void SaveToFile(const std::wstring& fileName) const;
+  // The memo's text exactly as it stands, not rebuilt line by line (which would
+  // end a last line with a break it lacks).
+  std::string Text() const override;
+  void SaveToFile(const std::wstring& fileName) const override;
 
  protected:
   std::string Get(int index) const override;

@@ -39,7 +39,7 @@ class TStrings : public TObject {
   int IndexOfObject(const TObject* object) const;
 
   // Every line followed by CR LF.
-  std::string Text() const;
+  virtual std::string Text() const;
   // Replaces the lines; CR LF, LF and CR each end a line, and a final line break
   // adds no empty line.
   virtual void SetText(const std::string& text);
@@ -59,7 +59,7 @@ class TStrings : public TObject {
 
   // The file's bytes as they are, no conversion; EInOutError naming the file on failure.
   void LoadFromFile(const std::wstring& fileName);
-  void SaveToFile(const std::wstring& fileName) const;
+  virtual void SaveToFile(const std::wstring& fileName) const;
 
  protected:
   virtual std::string Get(int index) const = 0;

@@ -84,7 +84,12 @@ std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uin
   if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
   TMessage m{msg, wParam, lParam, 0};
   try {
-    self->WndProc(m);
+    // A control being destroyed has lost its derived parts: the last messages of
+    // its window (focus loss, destroy) get the platform's handling only.
+    if (self->IsDestroying())
+      self->DefaultHandler(m);
+    else
+      self->WndProc(m);
   } catch (...) {
     HandleEventException();
   }
