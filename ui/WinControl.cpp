@@ -467,11 +467,14 @@ void TWinControl::TrackPointer(TControl* target) {
 
 bool TWinControl::RouteMouse(TMessage& m) {
   TPoint p = PointFromLParam(m.LParam);
-  if (m.Msg == WM_MOUSEMOVE) TrackPointer(MouseTarget(p));
+  // A press can come without a move before it (a click at a spot the pointer
+  // jumped to): it enters the control under it first.
+  if (m.Msg == WM_MOUSEMOVE || (IsButtonDown(m.Msg) && !FCaptureControl))
+    TrackPointer(MouseTarget(p));
   TControl* target = FCaptureControl ? FCaptureControl : GraphicControlAt(p);
   bool buttonsLeft = (m.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
   if (!target) {
-    if (OwnClass() && IsButtonDown(m.Msg)) SetCapture(FHandle);
+    if (OwnClass() && IsButtonDown(m.Msg) && FHandle) SetCapture(FHandle);
     if (OwnClass() && IsButtonUp(m.Msg) && !buttonsLeft && GetCapture() == FHandle)
       ReleaseCapture();
     return false;

@@ -1,0 +1,21 @@
+#include "app/CatalogueAccess.h"
+
+#include "db/JetSql.h"
+#include "ui/CodePage.h"
+#include "ui/SysUtils.h"
+
+const char kCategoryStatement[] = "SELECT * FROM SPECT Where ParentID=0";
+const char kInsertStatement[] = "select * from spect";
+
+std::string BuildConnectionString() {
+  return "Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=qorvint482;Data Source=" +
+         PathToAnsi(ExeFolder()) + "spect.nht;Persist Security Info=True";
+}
+
+std::string EffectsStatement(int category) {
+  return "SELECT * FROM SPECT Where ParentID=" + std::to_string(category);
+}
+
+std::string LookupStatement(const std::string& name) {
+  return "SELECT * FROM SPECT Where EffectName=" + JetQuotedStr(name);
+}

@@ -1,0 +1,121 @@
+// What the user does with the shown effect, the admin row and the links.
+#include <windows.h>
+
+#include "app/Unit1.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/CatalogueAccess.h"
+#include "app/Promotions.h"
+#include "controls/FxEdit.h"
+#include "controls/FxMemo.h"
+#include "controls/FxURLLabel.h"
+#include "db/ADOQuery.h"
+#include "skin/controls/sfSkinComboBox.h"
+#include "skin/controls/sfSkinXFormButton.h"
+#include "ui/Clipboard.h"
+#include "ui/CodePage.h"
+#include "ui/Dialogs.h"
+#include "ui/SaveDialog.h"
+#include "ui/Shell.h"
+#include "ui/SysUtils.h"
+
+void TForm1::WriteCodeViewTo(const std::wstring& file) {
+  std::string text = sfMemo->Text();
+  std::ofstream out(std::filesystem::path(file), std::ios::binary | std::ios::trunc);
+  if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.close();
+  if (!out) throw EInOutError("Cannot create file \"" + PathToAnsi(file) + "\"");
+}
+
+void TForm1::sfSkinXFormButton2Click(TObject*) {
+  if (sfMemo->Text().empty()) return;
+  WriteCodeViewTo(L"example.htm");
+  TShellRequest request;
+  request.Verb = "open";
+  request.File = "example.htm";
+  request.Show = SW_SHOWNORMAL;
+  request.Owner = Handle();
+  ShellOpen(request);
+}
+
+void TForm1::sfSkinXFormButton3Click(TObject*) {
+  if (sfMemo->Text().empty()) return;
+  sfMemo->SelectAll();
+  sfMemo->CopyToClipboard();
+  MessageDlg("成功将“特效代码”复制到剪贴板！", mtInformation);
+}
+
+std::wstring TForm1::RunSaveDialog() {
+  if (OnChooseSaveFile) return OnChooseSaveFile();
+  TSaveDialog dialog(nullptr);
+  dialog.Title = "Save file";
+  dialog.Filter = "HTML files|*.htm,*.html";
+  dialog.FilterIndex = 1;
+  dialog.DefaultExt = "HTML";
+  return dialog.Execute(Handle()) ? dialog.FileName : std::wstring();
+}
+
+void TForm1::sfSkinXFormButton4Click(TObject*) {
+  std::wstring file = RunSaveDialog();
+  if (file.empty()) return;
+  WriteCodeViewTo(file);
+}
+
+void TForm1::sfPanel_BottomMouseDown(TObject*, TMouseButton, TShiftState Shift, int, int) {
+  if (Shift.Bits() != 22) return;  // exactly Alt, Ctrl and the right button
+  sfCbb->SetVisible(true);
+  sfEdt->SetVisible(true);
+  sfFrmBtn->SetVisible(true);
+}
+
+void TForm1::sfEdtClick(TObject*) { sfEdt->Clear(); }
+
+void TForm1::sfEdtDblClick(TObject*) { sfEdt->SetText(Clipboard().AsText()); }
+
+void TForm1::sfFrmBtnClick(TObject*) {
+  if (sfEdt->Text().empty()) {
+    MessageDlg("请填写网页特效名称！", mtWarning);
+    return;
+  }
+  // With no category chosen in the combo the row would land in category 0 and
+  // turn into a new category; nothing is written then.
+  if (sfCbb->ItemIndex() < 0) {
+    ShowMessageBox(Handle(), "保存失败！", "系统提示", MB_OK | MB_ICONSTOP);
+    return;
+  }
+  Rs->SetConnectionString(BuildConnectionString());
+  Rs->Close();
+  Rs->SQL().Clear();
+  Rs->SQL().Add(kInsertStatement);
+  Rs->Open();
+  Rs->Insert();
+  Rs->FieldByName("parentid").SetAsInteger(sfCbb->ItemIndex() + 1);
+  Rs->FieldByName("effectname").SetAsString(Trim(sfEdt->Text()));
+  Rs->FieldByName("code").SetAsString(sfMemo->Text());
+  try {
+    Rs->Post();
+  } catch (...) {
+    ShowMessageBox(Handle(), "保存失败！", "系统提示", MB_OK | MB_ICONSTOP);
+    return;
+  }
+  ShowMessageBox(Handle(), "保存成功！", "系统提示", MB_OK | MB_ICONQUESTION);
+}
+
+void TForm1::Timer1Timer(TObject*) {
+  AdCounter = NextAdCounter(AdCounter);
+  TPromotionPhase phase = PromotionPhase(AdCounter);
+  UrlAds->SetCaption(phase.AdsCaption);
+  UrlAds->SetURL(phase.AdsUrl);
+  UrlAds2->SetCaption(phase.Ads2Caption);
+  UrlAds2->SetURL(phase.Ads2Url);
+}
+
+void TForm1::FxURLLabel2Click(TObject*) {
+  TShellRequest request;
+  request.File = kFeedbackMailLink;
+  request.Show = SW_SHOWNORMAL;
+  request.Owner = Handle();
+  ShellOpen(request);
+}

@@ -1,0 +1,117 @@
+// Start-up, closing and browsing of the main window.
+#include "app/Unit1.h"
+
+#include "app/CatalogueAccess.h"
+#include "app/WindowPlacement.h"
+#include "controls/FxLabel.h"
+#include "controls/FxMemo.h"
+#include "db/ADOQuery.h"
+#include "skin/controls/sfSkinComboBox.h"
+#include "skin/controls/sfSkinListBox.h"
+#include "skin/controls/sfSkinSpeedButton.h"
+#include "skin/controls/sfSkinToolBar.h"
+#include "ui/Application.h"
+#include "ui/FileVersion.h"
+#include "ui/IniFile.h"
+#include "ui/Screen.h"
+#include "ui/SysUtils.h"
+
+void TForm1::FormCreate(TObject*) {
+  LoadWindowSettings();
+  LoadCategories();
+}
+
+void TForm1::LoadWindowSettings() {
+  SettingsFile = std::make_unique<TIniFile>(ExeFolder() + L"Vexmark.ini");
+  int dx = Screen->Width() - Width();
+  int dy = Screen->Height() - Height();
+  int left = SettingsFile->ReadInteger("MainForm", "Left", dx / 2);
+  int top = SettingsFile->ReadInteger("MainForm", "Top", dy / 2);
+  TPoint place = PlaceWindow(Screen->Width(), Screen->Height(), Width(), Height(), left, top);
+  SetLeft(place.x);
+  SetTop(place.y);
+  SetCaption(Caption() + ReadFileVersionText());
+}
+
+std::string TForm1::ReadFileVersionText() {
+  return ReadVersionString(ExeFileName(), "StringFileInfo\\080403A8\\FileVersion");
+}
+
+void TForm1::FormClose(TObject*, TCloseAction&) {
+  if (!SettingsFile) return;
+  // A settings file that cannot be written must not keep the window open for
+  // good: the error is reported once and the window closes, losing only its place.
+  try {
+    SettingsFile->WriteInteger("MainForm", "Left", Left());
+    SettingsFile->WriteInteger("MainForm", "Top", Top());
+  } catch (const Exception& e) {
+    Application->HandleException(e);
+  }
+}
+
+void TForm1::LoadCategories() {
+  Rs->SetConnectionString(BuildConnectionString());
+  Rs->SQL().SetText(kCategoryStatement);
+  Rs->Open();
+  for (int i = 0; !Rs->Eof(); ++i) {
+    AddCategoryButton(Rs->FieldByName("EffectName").AsString(), i * 60 + 2, i);
+    Rs->Next();
+  }
+  Rs->SQL().SetText(EffectsStatement(1));
+  Rs->Open();
+  int n = 0;
+  while (!Rs->Eof()) {
+    ++n;
+    sfLB->Items().Add(Rs->FieldByName("EffectName").AsString());
+    Rs->Next();
+  }
+  Rs->Close();
+  FxLab_Qty->SetCaption("菜单导航特效：" + std::to_string(n) + "个");
+}
+
+void TForm1::AddCategoryButton(const std::string& caption, int left, int index) {
+  auto* button = new TsfSkinSpeedButton(sfTb);
+  button->SetParent(sfTb);
+  button->SetName("Sbtn" + std::to_string(index));
+  button->SetFlat(true);
+  button->SetCaption(caption);
+  button->SetWidth(60);
+  button->SetHeight(sfTb->Height() - 4);
+  button->SetLeft(left);
+  if (left < 5) button->SetDown(true);
+  button->SetTop(2);
+  button->SetGroupIndex(11);
+  button->SetTag(index + 1);
+  button->OnClick = [this](TObject* s) { CategoryButtonClick(s); };
+}
+
+void TForm1::CategoryButtonClick(TObject* Sender) {
+  auto* button = static_cast<TsfSkinSpeedButton*>(Sender);
+  sfLB->Items().Clear();
+  sfMemo->Clear();
+  sfCbb->SetItemIndex(static_cast<int>(button->Tag()) - 1);
+  Rs->SetConnectionString(BuildConnectionString());
+  Rs->SQL().SetText(EffectsStatement(static_cast<int>(button->Tag())));
+  Rs->Open();
+  int n = 0;
+  while (!Rs->Eof()) {
+    ++n;
+    sfLB->Items().Add(Rs->FieldByName("EffectName").AsString());
+    Rs->Next();
+  }
+  Rs->Close();
+  FxLab_Qty->SetCaption(button->Caption() + "特效：" + std::to_string(n) + "个");
+}
+
+void TForm1::sfLBListBoxClick(TObject*) {
+  sfMemo->Clear();
+  Rs->SetConnectionString(BuildConnectionString());
+  std::string name = sfLB->Items().Strings(sfLB->ItemIndex());
+  Rs->SQL().SetText(LookupStatement(name));
+  Rs->Open();
+  while (!Rs->Eof()) {
+    sfMemo->Lines().Add(Rs->FieldByName("Code").AsString());
+    Rs->Next();
+  }
+  Rs->Close();
+}
