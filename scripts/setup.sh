@@ -55,3 +55,15 @@ if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
   wineserver -w
   touch "$WINEPREFIX/.unmanaged-windows"
 fi
+
+# The window's Chinese fonts are named "宋体" (SimSun), which Wine does not have:
+# without a substitute a request for it in the ANSI character set falls to a
+# Latin font with no Chinese glyphs.
+if [ ! -f "$WINEPREFIX/.chinese-font-substitutes" ]; then
+  key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+  for face in 宋体 SimSun 新宋体 NSimSun; do
+    wine reg add "$key" /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  done
+  wineserver -w
+  touch "$WINEPREFIX/.chinese-font-substitutes"
+fi
