@@ -5,6 +5,7 @@
 #include "controls/FxMemo.h"
 #include "controls/FxURLLabel.h"
 #include "db/ADOQuery.h"
+#include "db/Database.h"
 #include "skin/controls/sfSkinComboBox.h"
 #include "skin/controls/sfSkinXFormButton.h"
 #include "skin/controls/sfSkinPanel.h"
@@ -184,4 +185,47 @@ TEST_F(MainWindowTest, PromotionalLinksRotateAndTheFeedbackLinkOpensMail) {
             std::string::npos);
   EXPECT_EQ(Shell.Requests()[1].File, "意见反馈");  // the label's own open of its caption, which fails
   EXPECT_EQ(Boxes.Count(), 0);
+}
+
+TEST_F(MainWindowTest, PreviewIntoAnUnwritableFolderReportsAndOpensNothing) {
+  MakeCatalogue();
+  TForm1& f = Open();
+  std::filesystem::create_directory(Scratch / "example.htm");  // stands where the file should go
+  f.sfMemo->SetText(kCode);
+  SendMessageW(f.sfSkinXFormButton2->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(f.sfSkinXFormButton2->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_EQ(Boxes.Count(), 1);
+  EXPECT_NE(Boxes.Last().Text.find("example.htm"), std::string::npos);
+  EXPECT_EQ(Boxes.Last().Caption, "Tavoro网页特效集");
+  EXPECT_TRUE(Shell.Requests().empty());
+}
+
+TEST_F(MainWindowTest, InsertThatTheStoreRefusesSaysSoAndWritesNothing) {
+  MakeCatalogue();
+  {
+    TDatabase db(Catalogue(), CataloguePassword, TDatabase::omExisting);
+    db.Execute("CREATE TRIGGER refuse BEFORE INSERT ON SPECT BEGIN SELECT RAISE(ABORT, 'full'); END");
+  }
+  TForm1& f = Open();
+  f.sfMemo->SetText(kCode);
+  f.sfEdt->SetText("被拒绝");
+  f.sfFrmBtn->Click();
+  ASSERT_EQ(Boxes.Count(), 1);
+  EXPECT_EQ(Boxes.Last().Text, "保存失败！");
+  EXPECT_EQ(Boxes.Last().Caption, "系统提示");
+  EXPECT_EQ(Boxes.Last().Flags & 0xF0u, 0x10u);
+  EXPECT_TRUE(RowsNamed(Catalogue(), "被拒绝").empty());
+}
+
+TEST_F(MainWindowTest, InsertIntoAVanishedCatalogueGoesToTheDefaultErrorReport) {
+  MakeCatalogue();
+  TForm1& f = Open();
+  f.sfEdt->SetText("无处可写");
+  std::filesystem::remove(Catalogue());
+  // Through the window, as the user's click comes: the error goes to the report.
+  SendMessageW(f.sfFrmBtn->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(f.sfFrmBtn->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_EQ(Boxes.Count(), 1);
+  EXPECT_EQ(Boxes.Last().Text.find("Could not find file"), 0u);
+  EXPECT_EQ(Boxes.Last().Caption, "Tavoro网页特效集");
 }

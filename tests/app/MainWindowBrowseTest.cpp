@@ -115,3 +115,56 @@ TEST_F(MainWindowTest, AnEffectNameWithAQuoteMatchesOnlyItself) {
   EXPECT_EQ(f.sfMemo->Text(), "<div>quoted</div>\r\n");
   EXPECT_EQ(Boxes.Count(), 0);
 }
+
+TEST_F(MainWindowTest, FifteenCategoriesGiveFifteenButtonsEvenPastTheBar) {
+  std::vector<TCatalogueRow> rows;
+  for (int i = 0; i < 15; ++i) rows.push_back({0, "类别" + std::to_string(i + 1), ""});
+  rows.push_back({15, "最后一类的特效", "<b>15</b>"});
+  CreateCatalogue(Catalogue(), CataloguePassword);
+  AppendCatalogueRows(Catalogue(), CataloguePassword, rows);
+  TForm1& f = Open();
+  f.Show();
+  ASSERT_NE(Button(f, 14), nullptr);
+  EXPECT_EQ(Button(f, 14)->Left(), 14 * 60 + 2);  // beyond the 782-pixel bar
+  EXPECT_EQ(Button(f, 15), nullptr);
+  Button(f, 14)->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(ListItems(f), (std::vector<std::string>{"最后一类的特效"}));
+  EXPECT_EQ(f.FxLab_Qty->Caption(), "类别15特效：1个");
+  EXPECT_EQ(f.sfCbb->ItemIndex(), -1);  // the combo holds 13 categories
+}
+
+TEST_F(MainWindowTest, AnEffectNamedLikeACategoryAlsoShowsThatRowsCode) {
+  std::vector<TCatalogueRow> rows;
+  for (const std::string& c : CategoryCaptions()) rows.push_back({0, c, ""});
+  rows.push_back({1, "日期时间", "<i>effect</i>"});
+  CreateCatalogue(Catalogue(), CataloguePassword);
+  AppendCatalogueRows(Catalogue(), CataloguePassword, rows);
+  TForm1& f = Open();
+  f.Show();
+  ChooseEffect(f, 0);
+  // The look-up is by name over every row: the category row's empty code comes first.
+  EXPECT_EQ(f.sfMemo->Text(), "\r\n<i>effect</i>\r\n");
+}
+
+TEST_F(MainWindowTest, EmptyCatalogueGivesNoButtonsAndAnEmptyList) {
+  CreateCatalogue(Catalogue(), CataloguePassword);
+  TForm1& f = Open();
+  EXPECT_EQ(Boxes.Count(), 0);
+  EXPECT_EQ(f.sfTb->ControlCount(), 0);
+  EXPECT_EQ(f.sfLB->Items().Count(), 0);
+  EXPECT_EQ(f.FxLab_Qty->Caption(), "菜单导航特效：0个");
+}
+
+TEST_F(MainWindowTest, KeyboardInTheListShowsTheCodeToo) {
+  MakeCatalogue();
+  TForm1& f = Open();
+  f.Show();
+  HWND list = f.sfLB->ListBox().Handle();
+  SetFocus(list);
+  SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageW(list, WM_KEYUP, VK_DOWN, 0);
+  EXPECT_EQ(f.sfLB->ItemIndex(), 0);
+  EXPECT_EQ(f.sfMemo->Text(), "<ul class=\"menu\">\r\n<li>首页</li>\r\n</ul>\r\n");
+  SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(f.sfMemo->Text(), "<div>滑动</div>\r\n");
+}
