@@ -1,0 +1,37 @@
+#pragma once
+// TsfPopupListBox: the drop-down list of a combo box, a skinned list box living in
+// a top-level popup window of its own. It never takes the activation (nor so the
+// focus) from the form, and can be made translucent.
+#include <functional>
+
+#include "sfSkinListBox.h"
+
+class TsfPopupListBox : public TsfSkinListBox {
+ public:
+  explicit TsfPopupListBox(TComponent* AOwner);
+
+  // Shows the popup with its top-left corner at a screen point, without activating it.
+  void ShowAt(TPoint screenPoint);
+  void HidePopup();
+
+  // A layered window with a constant alpha (0 transparent .. 255 opaque).
+  bool Layered() const { return FLayered; }
+  void SetLayered(bool value);
+  int LastAlpha() const { return FLastAlpha; }
+  void SetAlpha(int value);
+
+  // Sees every message of the inner list before the list; clearing Continue keeps
+  // the message from it (the combo box drives the list this way).
+  std::function<void(TMessage& Message, bool& Continue)> OnListMessage;
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void ListMessage(TMessage& message, bool& Continue) override;
+
+ private:
+  bool FLayered = false;
+  int FLastAlpha = -1;
+};

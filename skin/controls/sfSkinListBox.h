@@ -1,0 +1,179 @@
+#pragma once
+// TsfSkinListBox: a skinned list of text items. The container (TsfSkinCustomListBox)
+// wears a list-box frame and holds the owner-drawn platform list (TsfListBox) and,
+// when the items overflow, skinned scroll bars that stand in for the platform
+// list's own. It re-publishes the inner list's events as OnListBox... events, with
+// the container as sender.
+#include <memory>
+#include <string>
+
+#include "sfItemText.h"
+#include "sfListBox.h"
+#include "sfSkinCustomControl.h"
+#include "ui/Strings.h"
+
+class TsfSkinScrollBar;
+
+// The item looks and names a list box takes from its definition; the empty active
+// and focused item images fall back on the normal one.
+struct TsfListBoxSkin {
+  TRect ItemRect, ActiveItemRect, FocusItemRect;
+  int ItemLeftOffset = 0, ItemRightOffset = 0;
+  TRect ItemTextRect;
+  TsfSkinFont Font;
+  TColor ActiveFontColor = 0, FocusFontColor = 0;
+  TRect CaptionRect;
+  TsfSkinFont CaptionFont;
+  std::string VScrollBarName = "vscrollbar";
+  std::string HScrollBarName = "hscrollbar";
+  std::string BothHScrollBarName = "bothhscrollbar";
+  bool ShowFocus = false;
+};
+
+class TsfSkinCustomListBox : public TsfSkinCustomControl {
+ public:
+  explicit TsfSkinCustomListBox(TComponent* AOwner);
+  ~TsfSkinCustomListBox() override;
+
+  TsfListBox& ListBox() { return *FListBox; }
+  TStrings& Items() { return FListBox->Items(); }
+  // Copies the lines and their objects.
+  void SetItems(const TStrings& value);
+  void Clear();
+  // Setting it from code raises no event.
+  int ItemIndex() const { return FListBox->ItemIndex(); }
+  void SetItemIndex(int value);
+  int TopIndex() const { return FListBox->TopIndex(); }
+  void SetTopIndex(int value);
+  bool Selected(int index) const { return FListBox->Selected(index); }
+  void SetSelected(int index, bool value) { FListBox->SetSelected(index, value); }
+  int ItemAtPos(TPoint p, bool existing) const { return FListBox->ItemAtPos(p, existing); }
+
+  // Skinned, the item image decides the item height unless this is off.
+  bool UseSkinItemHeight() const { return FUseSkinItemHeight; }
+  void SetUseSkinItemHeight(bool value);
+  int DefaultItemHeight() const { return FDefaultItemHeight; }
+  void SetDefaultItemHeight(int value);
+  // The item height in effect.
+  int ItemHeight() const { return FListBox->ItemHeight(); }
+  TFont& ListBoxFont() { return FListBox->Font(); }
+  // When not 0 the height is fitted to that many items.
+  int RowCount() const { return FRowCount; }
+  void SetRowCount(int value);
+  int FittedHeight(int rows);
+  // A horizontal scroll bar appears when an item is wider than the list.
+  bool HorizontalExtent() const { return FHorizontalExtent; }
+  void SetHorizontalExtent(bool value);
+  // Tab stops (decimal texts) for items with tabs; up to 10 are used.
+  TStrings& TabWidths() { return FTabWidths; }
+
+  bool MultiSelect() const { return FListBox->MultiSelect(); }
+  void SetMultiSelect(bool value) { FListBox->SetMultiSelect(value); }
+  bool ExtandedSelect() const { return FListBox->ExtendedSelect(); }
+  void SetExtandedSelect(bool value) { FListBox->SetExtendedSelect(value); }
+  bool Sorted() const { return FListBox->Sorted(); }
+  void SetSorted(bool value);
+  bool AutoComplete() const { return FListBox->AutoComplete(); }
+  void SetAutoComplete(bool value) { FListBox->SetAutoComplete(value); }
+  int ListBoxTabOrder() const { return FListBox->TabOrder(); }
+  void SetListBoxTabOrder(int value) { FListBox->SetTabOrder(value); }
+  bool ListBoxTabStop() const { return FListBox->TabStop(); }
+  void SetListBoxTabStop(bool value) { FListBox->SetTabStop(value); }
+
+  // A caption strip above the items.
+  bool CaptionMode() const { return FCaptionMode; }
+  void SetCaptionMode(bool value);
+  int DefaultCaptionHeight() const { return FDefaultCaptionHeight; }
+  void SetDefaultCaptionHeight(int value);
+  TFont& DefaultCaptionFont() { return *FDefaultCaptionFont; }
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment value);
+
+  TsfSkinScrollBar* VScrollBar() const { return FVScrollBar; }
+  TsfSkinScrollBar* HScrollBar() const { return FHScrollBar; }
+  const TsfListBoxSkin& ListSkin() const { return FListSkin; }
+
+  void FetchSkin() override;
+  void ApplySkin() override;
+  // Shows, sets or removes the scroll bars to fit the items.
+  void SyncScrollBars();
+
+  TNotifyEvent OnListBoxClick;
+  TNotifyEvent OnListBoxDblClick;
+  TMouseEvent OnListBoxMouseDown;
+  TMouseMoveEvent OnListBoxMouseMove;
+  TMouseEvent OnListBoxMouseUp;
+  TKeyEvent OnListBoxKeyDown;
+  TKeyPressEvent OnListBoxKeyPress;
+  TKeyEvent OnListBoxKeyUp;
+  TsfDrawSkinItemEvent OnDrawItem;
+
+ protected:
+  void DrawDefaultImage(TBitmap& B) override;
+  void Resize() override;
+
+  virtual int GetItemTextWidth(int index, TCanvas& canvas);
+  virtual void ListMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void ListMouseMove(TShiftState Shift, int X, int Y);
+  virtual void ListMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void ListClick();
+  virtual void ListDblClick();
+  virtual void ListKeyDown(std::uint16_t& Key, TShiftState Shift);
+  virtual void ListKeyUp(std::uint16_t& Key, TShiftState Shift);
+  virtual void ListKeyPress(char& Key);
+  virtual void ListEnter() {}
+  virtual void ListExit() {}
+  // Sees every message of the inner list first; clearing Continue keeps it from the list.
+  virtual void ListMessage(TMessage& message, bool& Continue) { (void)message; (void)Continue; }
+  virtual void ListWindowCreated() {}
+
+  // One item into its own image: the plain look, or the definition's item images.
+  virtual void DrawPlainItem(TBitmap& B, int index, TOwnerDrawState state);
+  virtual void DrawSkinItem(TBitmap& B, int index, TOwnerDrawState state);
+  // The place of the items and scroll bars inside the frame.
+  TRect ContentRect();
+  int CaptionHeight() const { return FCaptionMode ? FDefaultCaptionHeight : 1; }
+
+ private:
+  friend class TsfListBox;
+  friend class TsfListBoxStrings;
+
+  void ItemsChanged();
+  void ListWheel(int delta);
+  bool StepHorizontalBar(bool forward);
+  void PaintListItems(HDC dc);
+  void DrawListItem(HDC dc, int index, const TRect& r);
+  TOwnerDrawState ItemState(int index) const;
+  void DrawItemContent(TCanvas& canvas, int index, const TRect& textRect);
+  void FillListBackground(TCanvas& canvas, const TRect& r);
+  void LayoutChildren();
+  void SyncHorizontalBar();
+  void SyncVerticalBar();
+  void CreateVScrollBar();
+  void CreateHScrollBar();
+  void RemoveVScrollBar();
+  void RemoveHScrollBar();
+  void ConfigureHScrollBar();
+  void DrawPlainCaption(TCanvas& canvas);
+
+  TsfListBox* FListBox = nullptr;
+  TsfSkinScrollBar* FVScrollBar = nullptr;
+  TsfSkinScrollBar* FHScrollBar = nullptr;
+  TsfListBoxSkin FListSkin;
+  TStringList FTabWidths;
+  std::unique_ptr<TFont> FDefaultCaptionFont;
+  bool FUseSkinItemHeight = true;
+  int FDefaultItemHeight = 20;
+  int FRowCount = 0;
+  bool FHorizontalExtent = false;
+  bool FCaptionMode = false;
+  int FDefaultCaptionHeight = 20;
+  TAlignment FAlignment = taLeftJustify;
+  bool FApplying = false;
+  bool FSyncing = false;
+};
+
+class TsfSkinListBox : public TsfSkinCustomListBox {
+ public:
+  using TsfSkinCustomListBox::TsfSkinCustomListBox;
+};
