@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" --target Tavoro >/dev/null
+"$root/scripts/build.sh" --target Tavoro --target catalogue >/dev/null
 . "$root/scripts/env.sh"
 exe="$root/build/app/Tavoro.exe"
 if [ -n "${DISPLAY:-}" ]; then

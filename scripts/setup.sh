@@ -10,7 +10,7 @@ packages=(
   cmake make g++ clang-14 libclang-rt-14-dev zlib1g-dev git
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-x86-64-dev libz-mingw-w64-dev googletest
-  wine wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
+  wine wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei locales chromium
 )
 missing=()
 for p in "${packages[@]}"; do
