@@ -11,6 +11,10 @@ void CreateCatalogue(const std::filesystem::path& fileName, const std::string& p
   database.Execute(
       "CREATE TABLE SPECT (ID INTEGER PRIMARY KEY, ParentID INTEGER NOT NULL, "
       "EffectName TEXT NOT NULL, Code TEXT)");
+  // The program looks rows up by category and by name: without these every
+  // query would decrypt the whole file.
+  database.Execute("CREATE INDEX SPECT_ParentID ON SPECT (ParentID)");
+  database.Execute("CREATE INDEX SPECT_EffectName ON SPECT (EffectName)");
 }
 
 void AppendCatalogueRows(const std::filesystem::path& fileName, const std::string& password,
