@@ -1,0 +1,18 @@
+#pragma once
+// A preview of the skin at work, for the designer's eye: a window in its frame with a
+// tool bar, a list with its scroll bar, a panel with fields and buttons in their
+// states, a status bar and an open menu, each part cut from the pictures and resized
+// the way the program resizes it. Text is left out.
+#include "SkinCanvas.h"
+#include "SkinLayout.h"
+
+struct TSkinPictures {
+  const TSkinCanvas& Main;
+  const TSkinCanvas& Mask;
+  const TSkinCanvas& Caption;   // active picture 0
+  const TSkinCanvas& Popup;     // 1
+  const TSkinCanvas& MenuItems; // 2
+  const TSkinCanvas& Controls;  // 4
+};
+
+TSkinCanvas PaintPreview(const TSkinLayout& layout, const TSkinPictures& pictures);
