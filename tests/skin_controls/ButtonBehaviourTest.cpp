@@ -152,8 +152,13 @@ TEST(SpeedButtonIndependent, HeldInRepeatModeClicksFromTheTimerAndOnceMoreOnRele
   b->SetDown(false);
   b->SetRepeatMode(true);
   b->SetRepeatInterval(100);
-  // The pointer far from the form, so that no move or leave of its own interferes.
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  // The pointer rests over the button, as a user's does while holding it: the
+  // move it causes is handled before the press, and no leave follows.
+  f.Form->Show();
+  TPoint over = f.Bar->ClientToScreen({30, 20});
+  SetCursorPos(over.x, over.y);
+  PumpUntil([] { return false; }, 100);
+  f.Log.clear();
   f.Press(30, 20);
   ULONGLONG start = GetTickCount64();
   PumpUntil([&] { return GetTickCount64() - start >= 850; }, 2000);
