@@ -1,4 +1,6 @@
 // Start-up, closing and browsing of the main window.
+#include <windows.h>
+
 #include "app/Unit1.h"
 
 #include "app/CatalogueAccess.h"
@@ -114,4 +116,7 @@ void TForm1::sfLBListBoxClick(TObject*) {
     Rs->Next();
   }
   Rs->Close();
+  // The code is read from its first line: adding lines left the caret at the end.
+  sfMemo->SetSelStart(0);
+  SendMessageW(sfMemo->Handle(), EM_SCROLLCARET, 0, 0);
 }
