@@ -1,5 +1,6 @@
 // sftool: builds, inspects, checks and unpacks skin packages.
 #include <cstring>
+#include <stdexcept>
 #include <iostream>
 #include <string>
 #include <vector>

@@ -10,7 +10,8 @@ constexpr int kControlsWidth = 558, kControlsHeight = 290;
 
 TSkinCanvas PaintControls(const TSkinLayout& layout);
 
-// The painter's steps, one per family of controls, in two files.
+// The painter's steps, one per family of controls (ControlPainter.cpp and
+// ControlPainterParts.cpp).
 class TControlPainter {
  public:
   TControlPainter(TSkinCanvas& canvas, const TSkinLayout& layout) : C(canvas), L(layout) {}

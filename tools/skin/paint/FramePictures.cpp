@@ -1,6 +1,5 @@
 #include "FramePictures.h"
 
-#include <cmath>
 #include <functional>
 #include <string>
 
