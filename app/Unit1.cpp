@@ -12,6 +12,10 @@
 #include "controls/FxMemo.h"
 #include "controls/FxURLLabel.h"
 #include "db/ADOQuery.h"
+#include "skin/data/sfCompressedStoredSkin.h"
+#include "skin/data/sfEmbeddedSkin.h"
+#include "skin/data/sfSkinData.h"
+#include "ui/Application.h"
 #include "skin/controls/sfSkinComboBox.h"
 #include "skin/controls/sfSkinListBox.h"
 #include "skin/controls/sfSkinPanel.h"
@@ -72,6 +76,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
   CreateStatusBar();
   Rs = new TADOQuery(this);
   Rs->SetName("Rs");
+  CreateSkinComponents();
   Timer1 = new TTimer(this);
   Timer1->SetName("Timer1");
   Timer1->SetOnTimer([this](TObject* s) { Timer1Timer(s); });
@@ -80,6 +85,25 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::CreateSkinComponents() {
+  sfSkinData1 = new TsfSkinData(this);
+  sfSkinData1->SetName("sfSkinData1");
+  sfSkinData1->SetSkinnableForm(true);
+  sfSkinData1->SetEnableSkinEffects(true);
+  sfSkinData1->SetSkinIndex(0);
+  sfCompressedStoredSkin1 = new TsfCompressedStoredSkin(this);
+  sfCompressedStoredSkin1->SetName("sfCompressedStoredSkin1");
+  sfCompressedStoredSkin1->SetFileName("skin.ini");
+  // The window is still made when its skin cannot be had: the error is reported
+  // like any other of its creation and the controls keep their plain look.
+  try {
+    sfCompressedStoredSkin1->SetCompressedData(LoadEmbeddedSkinResource(kStoredSkinResource));
+    sfSkinData1->SetCompressedStoredSkin(sfCompressedStoredSkin1);
+  } catch (...) {
+    HandleEventException();
+  }
+}
 
 void TForm1::CreateToolBar() {
   sfTb = Place(new TsfSkinToolBar(this), "sfTb", this, alTop, 0, 0, 782, 40);

@@ -20,6 +20,8 @@ class TFxMemo;
 class TADOQuery;
 class TTimer;
 class TIniFile;
+class TsfSkinData;
+class TsfCompressedStoredSkin;
 
 class TForm1 : public TForm {
  public:
@@ -51,6 +53,8 @@ class TForm1 : public TForm {
   TFxURLLabel* FxURLLabel3 = nullptr;
   // Non-visual components.
   TADOQuery* Rs = nullptr;
+  TsfSkinData* sfSkinData1 = nullptr;
+  TsfCompressedStoredSkin* sfCompressedStoredSkin1 = nullptr;
   TTimer* Timer1 = nullptr;
 
   // Start-up and closing.
@@ -89,6 +93,7 @@ class TForm1 : public TForm {
   void CreateActionButtons();
   void CreateMiddle();
   void CreateStatusBar();
+  void CreateSkinComponents();
   TFxURLLabel* CreateLinkLabel(TWinControl* parent, const char* name, const TRect& bounds,
                                const std::string& caption, const std::string& url);
   TsfSkinXFormButton* CreateActionButton(const char* name, int left, const std::string& caption);

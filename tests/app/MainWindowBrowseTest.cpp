@@ -9,6 +9,7 @@
 #include "skin/controls/sfSkinListBox.h"
 #include "skin/controls/sfSkinSpeedButton.h"
 #include "skin/controls/sfSkinToolBar.h"
+#include "skin/data/sfSkinData.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -167,4 +168,13 @@ TEST_F(MainWindowTest, KeyboardInTheListShowsTheCodeToo) {
   EXPECT_EQ(f.sfMemo->Text(), "<ul class=\"menu\">\r\n<li>首页</li>\r\n</ul>\r\n");
   SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
   EXPECT_EQ(f.sfMemo->Text(), "<div>滑动</div>\r\n");
+}
+
+TEST_F(MainWindowTest, LoadsItsStoredSkinWhileItIsCreated) {
+  MakeCatalogue();
+  TForm1& f = Open();
+  EXPECT_FALSE(f.sfSkinData1->SkinEmpty());
+  EXPECT_GE(f.sfSkinData1->FindControlDef("toolpanel"), 0);
+  EXPECT_GE(f.sfSkinData1->FindControlDef("statusbar"), 0);
+  EXPECT_EQ(Boxes.Count(), 0);
 }
