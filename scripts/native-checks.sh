@@ -38,3 +38,4 @@ fuzz() {  # fuzz NAME SEED...: a private corpus grown from the seeds, kept betwe
 }
 fuzz SkinPackageFuzzer "$seeds/seed.pkg" "$seeds/seed.zpkg"
 fuzz SkinDefinitionFuzzer "$seeds/seed.ini"
+fuzz BmpCodecFuzzer "$root"/resources/skin/*.bmp "$root"/resources/skin/*.BMP
