@@ -16,7 +16,8 @@
 // Nearest integer, halves to the even neighbour (127.5 -> 128, 126.5 -> 126), however
 // the floating-point unit's rounding mode is set.
 double sfRoundHalfEven(double value);
-// sfRoundHalfEven, then clamped to 0..255: what every computed channel goes through.
+// The same, clamped to 0..255: what every computed channel goes through. It relies on
+// the default rounding mode (to nearest), which the program never changes.
 std::uint8_t sfRoundChannel(double value);
 
 // The generator the noise effect draws from: a linear congruential generator, so a

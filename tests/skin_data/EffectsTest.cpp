@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <array>
@@ -73,8 +72,7 @@ TEST(EffectBmp, DrawsOneToOneAtThePointAndConvertsBack) {
       for (int x = 0; x < 6; ++x) {
         const bool inside = x >= 2 && x < 5 && y >= 1 && y < 3;
         const Px expected = inside ? Px{0, 0, 0} : Px{255, 255, 255};
-        EXPECT_EQ(At(target.ScanLine(y), x, 3), expected)
-            << x << "," << y;
+        EXPECT_EQ(At(target.ScanLine(y), x, 3), expected) << x << "," << y;
       }
 
     TsfEffectBmp painted(source);
