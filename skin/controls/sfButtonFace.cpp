@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sfPlainDraw.h"
+#include "sfSkinPanel.h"
 #include "skin/data/sfDataSkinControl.h"
 #include "ui/Canvas.h"
 #include "ui/Timer.h"
@@ -152,4 +153,23 @@ void TsfButtonTransitions::AnimateTick() {
   FFrame += FInward ? 1 : -1;
   if (FFrame > FFrameCount || FFrame < 1) StopAnimation();
   FHooks.Repaint();
+}
+
+void PrepareButtonFaceFont(TCanvas& canvas, const TsfButtonSkinValues& skin, bool useSkinFont,
+                           const TFont& defaultFont, bool useSkinFontColor, bool enabled,
+                           bool active, bool down) {
+  if (useSkinFont)
+    AssignSkinFont(canvas.Font(), skin.fontname, skin.fontheight, skin.fontstyle, 0);
+  else
+    canvas.Font().Assign(defaultFont);
+  TColor color = skin.fontcolor;
+  if (enabled && !useSkinFontColor)
+    color = defaultFont.Color();
+  else if (!enabled)
+    color = skin.disabledfontcolor;
+  else if (active && down)
+    color = skin.downfontcolor;
+  else if (active)
+    color = skin.activefontcolor;
+  canvas.Font().SetColor(color);
 }

@@ -11,6 +11,7 @@
 #include "ui/Types.h"
 
 class TCanvas;
+class TFont;
 class TsfDataSkinControl;
 class TTimer;
 
@@ -37,6 +38,12 @@ struct TsfButtonSkinValues {
 // image takes `skinrect`, an empty pressed image the hot one, and a disabled caption
 // colour equal to the normal one becomes grey. Any other definition gives the defaults.
 TsfButtonSkinValues FetchButtonSkinValues(const TsfDataSkinControl* def);
+
+// Sets the canvas font of a skinned button face: the definition's font when
+// `useSkinFont`, else `defaultFont`, in the colour of the button's state.
+void PrepareButtonFaceFont(TCanvas& canvas, const TsfButtonSkinValues& skin, bool useSkinFont,
+                           const TFont& defaultFont, bool useSkinFontColor, bool enabled,
+                           bool active, bool down);
 
 // Frame `frame` (1-based) of an animation strip of `frameCount` frames: side by side
 // when the strip is wider than `skinRect`, else stacked.

@@ -385,21 +385,8 @@ void TsfSkinButton::DrawButtonFace(TBitmap& B, const TRect& R, bool active, bool
     DrawSkinImageRect(B, R);
   }
   TCanvas& c = B.Canvas();
-  if (UseSkinFont())
-    AssignSkinFont(c.Font(), FButtonSkin.fontname, FButtonSkin.fontheight, FButtonSkin.fontstyle,
-                   0);
-  else
-    c.Font().Assign(DefaultFont());
-  TColor color = FButtonSkin.fontcolor;
-  if (Enabled() && !FUseSkinFontColor)
-    color = DefaultFont().Color();
-  else if (!Enabled())
-    color = FButtonSkin.disabledfontcolor;
-  else if (active && down)
-    color = FButtonSkin.downfontcolor;
-  else if (active)
-    color = FButtonSkin.activefontcolor;
-  c.Font().SetColor(color);
+  PrepareButtonFaceFont(c, FButtonSkin, UseSkinFont(), DefaultFont(), FUseSkinFontColor, Enabled(),
+                        active, down);
   if (FButtonSkin.showfocus && Focused()) {
     RECT focus{area.Left, area.Top, area.Right, area.Bottom};
     c.Brush().SetColor(SkinData()->SkinColors.cbtnface);

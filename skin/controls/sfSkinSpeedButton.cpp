@@ -333,21 +333,8 @@ void TsfSkinSpeedButton::DrawButtonImage(TBitmap& B, const TRect& R, bool active
     DrawSkinImageRect(B, R);
   }
   TCanvas& c = B.Canvas();
-  if (UseSkinFont())
-    AssignSkinFont(c.Font(), FButtonSkin.fontname, FButtonSkin.fontheight, FButtonSkin.fontstyle,
-                   0);
-  else
-    c.Font().Assign(DefaultFont());
-  TColor color = FButtonSkin.fontcolor;
-  if (Enabled() && !FUseSkinFontColor)
-    color = DefaultFont().Color();
-  else if (!Enabled())
-    color = FButtonSkin.disabledfontcolor;
-  else if (active && down)
-    color = FButtonSkin.downfontcolor;
-  else if (active)
-    color = FButtonSkin.activefontcolor;
-  c.Font().SetColor(color);
+  PrepareButtonFaceFont(c, FButtonSkin, UseSkinFont(), DefaultFont(), FUseSkinFontColor, Enabled(),
+                        active, down);
   DrawGlyphAndCaption(c, area, GlyphCaption(active && down));
 }
 
