@@ -62,7 +62,6 @@ TsfEffectBmp::TsfEffectBmp(const TBitmap& bitmap) {
 void TsfEffectBmp::Draw(HDC dc, int x, int y) const {
   if (Width() == 0) return;
   BITMAPINFO info = Header24(Width(), Height());
-  GdiFlush();
   StretchDIBits(dc, x, y, Width(), Height(), 0, 0, Width(), Height(), ScanLine(0), &info,
                 DIB_RGB_COLORS, SRCCOPY);
 }

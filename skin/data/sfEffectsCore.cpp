@@ -291,6 +291,42 @@ void TsfEffectPixels::SplitBlur(int distance) {
   }
 }
 
+void TsfEffectPixels::Morph(TsfMorphKind kind, const TsfEffectPixels& other, double factor) {
+  switch (kind) {
+    case mkDefault:
+      return Blend(other, factor);
+    case mkGradient:
+      return CentreGradient(other, factor);
+    case mkLeftGradient:
+      return LeftGradient(other, factor);
+    case mkRightGradient:
+      return RightGradient(other, factor);
+    case mkLeftSlide:
+      return LeftSlide(other, factor);
+    case mkRightSlide:
+      return RightSlide(other, factor);
+    case mkPush:
+      return Push(other, factor);
+  }
+}
+
+void TsfEffectPixels::InactiveEffect(TsfInactiveEffect effect) {
+  switch (effect) {
+    case ieBrightness:
+      return Brightness(0.5);
+    case ieDarkness:
+      return Darkness(0.3);
+    case ieGrayScale:
+      return GreyScale();
+    case ieNoise:
+      return Noise(50);
+    case ieSplitBlur:
+      return SplitBlur(1);
+    case ieInvert:
+      return Invert();
+  }
+}
+
 TsfEffectBuffer::TsfEffectBuffer(int width, int height) {
   if (width <= 0 || height <= 0) return;
   FData.assign(static_cast<std::size_t>(RowLength(width)) * static_cast<std::size_t>(height), 0);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "sfSkinValues.h"
 #include "ui/Component.h"
 
 // Nearest integer, halves to the even neighbour (127.5 -> 128, 126.5 -> 126), however
@@ -52,6 +53,9 @@ class TsfEffectPixels : public TObject {
   void LeftSlide(const TsfEffectPixels& other, double factor);
   void RightSlide(const TsfEffectPixels& other, double factor);
 
+  // The transition a skin's morphkind names.
+  void Morph(TsfMorphKind kind, const TsfEffectPixels& other, double factor);
+
   // Single-image effects. Amounts of brightness and darkness are clamped to 0..1.
   void Brightness(double amount);
   void Darkness(double amount);
@@ -59,6 +63,8 @@ class TsfEffectPixels : public TObject {
   void Noise(int amount);
   void SplitBlur(int distance);
   void Invert();
+  // The inactive look a skin's inactiveeffect names, with its fixed amount.
+  void InactiveEffect(TsfInactiveEffect effect);
 
  protected:
   TsfEffectPixels() = default;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "skin/data/sfEffectsCore.h"
 
@@ -25,7 +27,7 @@ Px M(int i, int j, int n, int d) {
 
 constexpr std::uint8_t kPadding = 0xA5;
 
-std::unique_ptr<TsfEffectBuffer> Picture(int w, int h, Px (*colour)(int, int)) {
+std::unique_ptr<TsfEffectBuffer> Picture(int w, int h, const std::function<Px(int, int)>& colour) {
   auto p = std::make_unique<TsfEffectBuffer>(w, h);
   for (int i = 0; i < h; ++i) {
     std::uint8_t* row = p->ScanLine(i);
@@ -41,9 +43,7 @@ std::unique_ptr<TsfEffectBuffer> Picture(int w, int h, Px (*colour)(int, int)) {
 }
 
 std::unique_ptr<TsfEffectBuffer> Uniform(int w, int h, Px v) {
-  static Px colour;
-  colour = v;
-  return Picture(w, h, [](int, int) { return colour; });
+  return Picture(w, h, [v](int, int) { return v; });
 }
 
 Px At(const TsfEffectPixels& p, int i, int j) {
@@ -322,4 +322,43 @@ TEST(EffectsSingle, SplitBlurAveragesFourSamplesRowByRow) {
   auto small = Picture(3, 2, S);
   small->SplitBlur(10);
   EXPECT_TRUE(PaddingIntact(*small));
+}
+
+TEST(EffectsSkinValues, MorphKindsAndInactiveEffectsNameTheirOperations) {
+  auto same = [](const TsfEffectPixels& a, const TsfEffectPixels& b) {
+    for (int i = 0; i < a.Height(); ++i)
+      for (int j = 0; j < a.Width(); ++j)
+        if (!(At(a, i, j) == At(b, i, j))) return false;
+    return true;
+  };
+  const std::pair<TsfMorphKind, Transition> kinds[] = {
+      {mkDefault, &TsfEffectPixels::Blend},
+      {mkGradient, &TsfEffectPixels::CentreGradient},
+      {mkLeftGradient, &TsfEffectPixels::LeftGradient},
+      {mkRightGradient, &TsfEffectPixels::RightGradient},
+      {mkLeftSlide, &TsfEffectPixels::LeftSlide},
+      {mkRightSlide, &TsfEffectPixels::RightSlide},
+      {mkPush, &TsfEffectPixels::Push}};
+  for (const auto& [kind, t] : kinds) {
+    auto byKind = Picture(5, 2, S), direct = Picture(5, 2, S), other = Picture(5, 2, O);
+    byKind->Morph(kind, *other, 0.4);
+    ((*direct).*t)(*other, 0.4);
+    EXPECT_TRUE(same(*byKind, *direct)) << kind;
+  }
+  const std::pair<TsfInactiveEffect, std::function<void(TsfEffectPixels&)>> effects[] = {
+      {ieBrightness, [](TsfEffectPixels& p) { p.Brightness(0.5); }},
+      {ieDarkness, [](TsfEffectPixels& p) { p.Darkness(0.3); }},
+      {ieGrayScale, [](TsfEffectPixels& p) { p.GreyScale(); }},
+      {ieNoise, [](TsfEffectPixels& p) { p.Noise(50); }},
+      {ieSplitBlur, [](TsfEffectPixels& p) { p.SplitBlur(1); }},
+      {ieInvert, [](TsfEffectPixels& p) { p.Invert(); }}};
+  for (const auto& [effect, run] : effects) {
+    auto byName = Picture(5, 3, S), direct = Picture(5, 3, S);
+    sfRandSeed(3);
+    byName->InactiveEffect(effect);
+    sfRandSeed(3);
+    run(*direct);
+    EXPECT_TRUE(same(*byName, *direct)) << effect;
+    EXPECT_FALSE(same(*byName, *Picture(5, 3, S))) << effect;
+  }
 }
