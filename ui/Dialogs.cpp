@@ -1,4 +1,5 @@
 #include "Dialogs.h"
+#include "MessageDialog.h"
 
 #include <windows.h>
 
@@ -67,7 +68,12 @@ std::string ApplicationTitle() {
 int MessageDlg(const std::string& msg, TMsgDlgType type) {
   TDialogKind kind = KindOf(type);
   std::string caption = kind.Caption ? kind.Caption : ApplicationTitle();
-  ShowMessageBox(GetActiveWindow(), msg, caption, MB_OK | kind.Icon);
+  // A replacement (a test's recorder) sees the dialog as a box; the program shows
+  // its own dialog, whose button reads "OK" whatever the system's language.
+  if (CurrentHandler())
+    ShowMessageBox(GetActiveWindow(), msg, caption, MB_OK | kind.Icon);
+  else
+    ShowMessageDialogForm(msg, caption, kind.Icon);
   return mrOk;
 }
 
