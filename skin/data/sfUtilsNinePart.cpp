@@ -7,38 +7,62 @@
 
 #include "ui/Exception.h"
 
-TsfFBitmap::TsfFBitmap(HBITMAP source) {
-  BITMAP info{};
-  if (source && GetObjectW(source, sizeof(info), &info) == sizeof(info)) {
-    FWidth = info.bmWidth;
-    FHeight = std::abs(info.bmHeight);
-  }
-  FRowLength = 3 * FWidth + FWidth % 4;
-  if (FWidth <= 0 || FHeight <= 0) {
-    FWidth = FHeight = FRowLength = 0;
-    return;
-  }
+namespace {
+
+BITMAPINFO TopDown24(int width, int height) {
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = FWidth;
-  bi.bmiHeader.biHeight = -FHeight;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 24;
   bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}
+
+TPoint SizeOf(HBITMAP bitmap) {
+  BITMAP info{};
+  if (!bitmap || GetObjectW(bitmap, sizeof(info), &info) != sizeof(info)) return {};
+  return {info.bmWidth, std::abs(info.bmHeight)};
+}
+
+}  // namespace
+
+bool TsfFBitmap::Allocate(int width, int height) {
+  if (width <= 0 || height <= 0) return false;
+  FWidth = width;
+  FHeight = height;
+  FRowLength = 3 * FWidth + FWidth % 4;
+  BITMAPINFO bi = TopDown24(FWidth, FHeight);
   void* bits = nullptr;
   FBitmap.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!FBitmap || !bits)
     throw EOSError(Format("A bitmap of %d x %d could not be made", FWidth, FHeight));
   FBits = static_cast<std::uint8_t*>(bits);
   FDC.SelectBitmap(FBitmap.Get());
-  // The source may be selected into a DC of its own; GetDIBits reads it wherever it is.
+  FRows.resize(static_cast<std::size_t>(FHeight));
+  for (int y = 0; y < FHeight; ++y) FRows[static_cast<std::size_t>(y)] = FBits + y * FRowLength;
+  return true;
+}
+
+// For a bitmap that is in no device context (GetDIBits wants it so).
+TsfFBitmap::TsfFBitmap(HBITMAP source) {
+  const TPoint size = SizeOf(source);
+  if (!Allocate(size.x, size.y)) return;
+  BITMAPINFO bi = TopDown24(FWidth, FHeight);
   HDC screen = GetDC(nullptr);
   const int rows = GetDIBits(screen, source, 0, static_cast<UINT>(FHeight), FBits, &bi,
                              DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
   if (rows != FHeight) throw EOSError("The pixels of a bitmap could not be read");
-  FRows.resize(static_cast<std::size_t>(FHeight));
-  for (int y = 0; y < FHeight; ++y) FRows[static_cast<std::size_t>(y)] = FBits + y * FRowLength;
+}
+
+// A framework bitmap stays selected in its own DC; it is copied from there.
+TsfFBitmap::TsfFBitmap(const TBitmap& source) {
+  if (!Allocate(source.Width(), source.Height())) return;
+  if (!BitBlt(FDC.Get(), 0, 0, FWidth, FHeight, source.DC(), 0, 0, SRCCOPY))
+    throw EOSError("The pixels of a bitmap could not be read");
+  GdiFlush();
 }
 
 TsfFBitmap::~TsfFBitmap() { FDC.SelectBitmap(nullptr); }

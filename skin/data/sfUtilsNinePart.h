@@ -15,8 +15,9 @@
 // of row addresses and a memory DC that has the buffer selected.
 class TsfFBitmap {
  public:
+  // A bitmap selected into no device context.
   explicit TsfFBitmap(HBITMAP source);
-  explicit TsfFBitmap(const TBitmap& source) : TsfFBitmap(source.Handle()) {}
+  explicit TsfFBitmap(const TBitmap& source);
   TsfFBitmap(const TsfFBitmap&) = delete;
   TsfFBitmap& operator=(const TsfFBitmap&) = delete;
   ~TsfFBitmap();
@@ -32,6 +33,9 @@ class TsfFBitmap {
   HDC DC() const { return FDC.Get(); }
 
  private:
+  // Makes the buffer, its DC and the row table; false for an empty size.
+  bool Allocate(int width, int height);
+
   int FWidth = 0;
   int FHeight = 0;
   int FRowLength = 0;

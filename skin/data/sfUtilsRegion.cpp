@@ -7,8 +7,9 @@
 #include "sfUtilsNinePart.h"
 #include "ui/Exception.h"
 
-std::vector<std::uint8_t> CreateRgnDataFromBitmap(HBITMAP bitmap, int dx, int dy) {
-  const TsfFBitmap pixels(bitmap);
+namespace {
+
+std::vector<std::uint8_t> RegionDataOf(const TsfFBitmap& pixels, int dx, int dy) {
   if (pixels.Width() == 0 || pixels.Height() == 0) return {};
   GdiFlush();
   const std::vector<TRect> runs = MaskRuns(pixels.Bits(), pixels.Width(), pixels.Height(),
@@ -16,8 +17,14 @@ std::vector<std::uint8_t> CreateRgnDataFromBitmap(HBITMAP bitmap, int dx, int dy
   return RegionDataBytes(runs, Bounds(dx, dy, pixels.Width(), pixels.Height()));
 }
 
+}  // namespace
+
+std::vector<std::uint8_t> CreateRgnDataFromBitmap(HBITMAP bitmap, int dx, int dy) {
+  return RegionDataOf(TsfFBitmap(bitmap), dx, dy);
+}
+
 std::vector<std::uint8_t> CreateRgnDataFromBitmap(const TBitmap& bitmap, int dx, int dy) {
-  return CreateRgnDataFromBitmap(bitmap.Handle(), dx, dy);
+  return RegionDataOf(TsfFBitmap(bitmap), dx, dy);
 }
 
 namespace {
@@ -70,7 +77,7 @@ TRegionHandle CreateRgnFromBitmap(HBITMAP bitmap, int dx, int dy) {
 }
 
 TRegionHandle CreateRgnFromBitmap(const TBitmap& bitmap, int dx, int dy) {
-  return CreateRgnFromBitmap(bitmap.Handle(), dx, dy);
+  return CreateRgnFromData(CreateRgnDataFromBitmap(bitmap, dx, dy));
 }
 
 void CreateMaskBandImages(TsfMaskBandImages& images, const TBitmap& mask,

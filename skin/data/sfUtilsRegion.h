@@ -10,10 +10,11 @@
 #include "ui/GdiObject.h"
 #include "ui/WinHandles.h"
 
-// RGNDATA (RDH_RECTANGLES) of the black runs of `bitmap`, moved by (dx, dy), its
-// bounding rectangle the bitmap's rectangle moved alike; the vector's size is the data's
-// size (32 + 16 x count). It holds as many rectangles as the mask has runs. An empty
-// bitmap gives no data.
+// RGNDATA (RDH_RECTANGLES) of the black runs of `bitmap` (an HBITMAP in no device
+// context, or a framework bitmap), moved by (dx, dy); its bounding rectangle is the
+// bitmap's rectangle moved alike, and the vector's size is the data's size (32 + 16 x
+// count). It holds as many rectangles as the mask has runs. An empty bitmap gives no
+// data.
 std::vector<std::uint8_t> CreateRgnDataFromBitmap(HBITMAP bitmap, int dx, int dy);
 std::vector<std::uint8_t> CreateRgnDataFromBitmap(const TBitmap& bitmap, int dx, int dy);
 
