@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "skin/data/sfUtilsRegion.h"
 
@@ -128,4 +129,45 @@ TEST(UtilsRegion, ResizedMaskWithoutRoomGivesNoRegion) {
   EXPECT_FALSE(CreateRgnFromResizedMask(mask, g, ng, 25, 20));
   ng = ResizedGeometry(g, 12, 10, 6, 5);  // Cl' is (3, 2, 3, 2): empty
   EXPECT_FALSE(CreateRgnFromResizedMask(mask, g, ng, 6, 5));
+}
+
+TEST(UtilsRegion, OurFrameMask) {
+  // The 1-bit mask of our skin's frame, 152 x 125, with the frame's corner points and
+  // its maskrectarea as the client rectangle.
+  const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
+                    "resources" / "skin" / "mask.bmp";
+  TBitmap mask;
+  mask.LoadFromFile(path.wstring());
+  ASSERT_EQ(mask.Width(), 152);
+  ASSERT_EQ(mask.Height(), 125);
+  auto black = [&](int x, int y) {
+    if (x < 0 || y < 0 || x >= 152 || y >= 125) return false;
+    const std::uint8_t* p = mask.ScanLine(y) + 3 * x;
+    return (p[0] | p[1] | p[2]) == 0;
+  };
+  TRegionHandle region = CreateRgnFromBitmap(mask);
+  ASSERT_TRUE(region);
+  ExpectShape(region.Get(), 152, 125, black);
+
+  TsfNinePartGeometry g;
+  g.LT = {12, 29};
+  g.RT = {140, 29};
+  g.LB = {12, 120};
+  g.RB = {140, 120};
+  g.Cl = {3, 4, 149, 122};
+  const TsfNinePartGeometry ng = ResizedGeometry(g, 152, 125, 640, 480);
+  TRegionHandle resized = CreateRgnFromResizedMask(mask, g, ng, 640, 480);
+  ASSERT_TRUE(resized);
+  RECT box;
+  GetRgnBox(resized.Get(), &box);
+  EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= 640 && box.bottom <= 480);
+  for (int y = ng.Cl.Top; y < ng.Cl.Bottom; y += 7)
+    for (int x = ng.Cl.Left; x < ng.Cl.Right; x += 5) ASSERT_TRUE(PtInRegion(resized.Get(), x, y));
+  // The corners keep the mask's own shape.
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 12; ++x) {
+      EXPECT_EQ(PtInRegion(resized.Get(), x, y) != 0, black(x, y)) << x << ", " << y;
+      EXPECT_EQ(PtInRegion(resized.Get(), 628 + x, y) != 0, black(140 + x, y)) << x << ", " << y;
+      EXPECT_EQ(PtInRegion(resized.Get(), 628 + x, 477 + y % 3) != 0, black(140 + x, 122 + y % 3));
+    }
 }
