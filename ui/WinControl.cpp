@@ -415,6 +415,25 @@ void TWinControl::PaintWindow(HDC dc) {
   FillRect(dc, &rc, brush.Get());
 }
 
+void TWinControl::PaintCopy(HDC dc) {
+  FPaintingCopy = true;
+  try {
+    if (!Parent() && !(HandleAllocated() && (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD))) {
+      // A form's copy is its background, as its erase would give it.
+      TRect r = ClientRect();
+      RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+      TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+      FillRect(dc, &rc, brush.Get());
+    } else {
+      PaintWindow(dc);
+    }
+  } catch (...) {
+    FPaintingCopy = false;
+    throw;
+  }
+  FPaintingCopy = false;
+}
+
 void TWinControl::PaintControls(HDC dc, const TRect& area) {
   for (TControl* c : FControls) {
     if (c->IsWindowed() || !c->Visible()) continue;

@@ -66,6 +66,11 @@ class TWinControl : public TControl {
   void Update() override;
   // Repaints the part of this window under one windowless child.
   void InvalidateChild(const TControl* child);
+  // Paints this window's own surface into `dc` (client coordinates) as a copy, for
+  // a child that shows what lies behind it: a form its background, any other
+  // control its paint routine. PaintingCopy() is true meanwhile.
+  void PaintCopy(HDC dc);
+  bool PaintingCopy() const { return FPaintingCopy; }
 
   void WndProc(TMessage& message) override;
   // The platform's handling of a message (the default procedure, or the
@@ -130,6 +135,7 @@ class TWinControl : public TControl {
   bool FAlignPending = false;
   bool FTabStop = false;
   bool FTrackingLeave = false;
+  bool FPaintingCopy = false;
   TControl* FCaptureControl = nullptr;
   TControl* FPointerControl = nullptr;
   std::vector<TWinControl*> FTabList;

@@ -1,0 +1,57 @@
+#include <windows.h>
+
+#include "sfUtilsParentImage.h"
+
+#include "ui/Canvas.h"
+#include "ui/WinControl.h"
+
+namespace {
+
+// Saves the dc's state and restores it on every way out.
+class TSavedDC {
+ public:
+  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
+  ~TSavedDC() { RestoreDC(FDC, FSaved); }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+ private:
+  HDC FDC;
+  int FSaved;
+};
+
+void PaintSiblingsBefore(TControl* control, TWinControl* parent, HDC dc) {
+  TRect bounds = control->BoundsRect();
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* sibling = parent->Controls(i);
+    if (sibling == control) break;
+    if (sibling->IsWindowed() || !sibling->Visible()) continue;
+    TRect r = sibling->BoundsRect();
+    if (IntersectRect(r, bounds).IsEmpty()) continue;
+    TSavedDC saved(dc);
+    OffsetViewportOrgEx(dc, r.Left, r.Top, nullptr);
+    IntersectClipRect(dc, 0, 0, r.Width(), r.Height());
+    sibling->PaintOn(dc);
+  }
+}
+
+}  // namespace
+
+void GetParentImage(TControl* control, TCanvas& canvas) {
+  TWinControl* parent = control ? control->Parent() : nullptr;
+  HDC dc = canvas.Handle();
+  if (!parent || !dc) return;
+  int state = canvas.SaveState();  // our objects out of the dc before others draw on it
+  try {
+    TSavedDC saved(dc);
+    OffsetViewportOrgEx(dc, -control->Left(), -control->Top(), nullptr);
+    TRect client = parent->ClientRect();
+    IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+    parent->PaintCopy(dc);
+    PaintSiblingsBefore(control, parent, dc);
+  } catch (...) {
+    canvas.RestoreState(state);
+    throw;
+  }
+  canvas.RestoreState(state);
+}
