@@ -36,6 +36,10 @@ fuzz() {  # fuzz NAME SEED...: a private corpus grown from the seeds, kept betwe
   step "fuzz $name (${seconds}s)" "$build/$name" -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=2048 -print_final_stats=0 -artifact_prefix="$build/findings/$name-" "$corpus"
 }
-fuzz SkinPackageFuzzer "$seeds/seed.pkg" "$seeds/seed.zpkg"
-fuzz SkinDefinitionFuzzer "$seeds/seed.ini"
+# Our own skin seeds each reader: its definition text, its pictures, and its stored
+# package when the build has made it.
+package_seeds=("$seeds/seed.pkg" "$seeds/seed.zpkg")
+[ -f "$root/build/stored-skin/StoredSkin.bin" ] && package_seeds+=("$root/build/stored-skin/StoredSkin.bin")
+fuzz SkinPackageFuzzer "${package_seeds[@]}"
+fuzz SkinDefinitionFuzzer "$seeds/seed.ini" "$root/resources/skin/skin.ini"
 fuzz BmpCodecFuzzer "$root"/resources/skin/*.bmp "$root"/resources/skin/*.BMP

@@ -3,10 +3,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-# Platform-neutral code, built natively under the sanitizers, with bounded fuzzing.
+"$root/scripts/build.sh"
+# Platform-neutral code, built natively under the sanitizers, with bounded fuzzing
+# seeded with our skin (the built package among the seeds, so it runs after the build).
 if [ -x "$root/scripts/native-checks.sh" ]; then
   "$root/scripts/native-checks.sh"
 fi
-"$root/scripts/build.sh"
 cd "$root/build"
 exec ctest --output-on-failure
