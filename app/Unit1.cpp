@@ -1,36 +1,22 @@
 #include "app/Unit1.h"
 
-#include <windows.h>
-
-#include <fstream>
-
-#include "app/CatalogueAccess.h"
 #include "app/Promotions.h"
-#include "app/WindowPlacement.h"
 #include "controls/FxEdit.h"
 #include "controls/FxLabel.h"
 #include "controls/FxMemo.h"
 #include "controls/FxURLLabel.h"
 #include "db/ADOQuery.h"
+#include "skin/controls/sfSkinComboBox.h"
+#include "skin/controls/sfSkinListBox.h"
+#include "skin/controls/sfSkinPanel.h"
+#include "skin/controls/sfSkinStatusBar.h"
+#include "skin/controls/sfSkinToolBar.h"
+#include "skin/controls/sfSkinXFormButton.h"
 #include "skin/data/sfCompressedStoredSkin.h"
 #include "skin/data/sfEmbeddedSkin.h"
 #include "skin/data/sfSkinData.h"
 #include "ui/Application.h"
-#include "skin/controls/sfSkinComboBox.h"
-#include "skin/controls/sfSkinListBox.h"
-#include "skin/controls/sfSkinPanel.h"
-#include "skin/controls/sfSkinSpeedButton.h"
-#include "skin/controls/sfSkinStatusBar.h"
-#include "skin/controls/sfSkinToolBar.h"
-#include "skin/controls/sfSkinXFormButton.h"
-#include "ui/Clipboard.h"
-#include "ui/Dialogs.h"
-#include "ui/FileVersion.h"
 #include "ui/IniFile.h"
-#include "ui/SaveDialog.h"
-#include "ui/Screen.h"
-#include "ui/Shell.h"
-#include "ui/SysUtils.h"
 #include "ui/Timer.h"
 
 TForm1* Form1 = nullptr;
