@@ -173,3 +173,11 @@ void PrepareButtonFaceFont(TCanvas& canvas, const TsfButtonSkinValues& skin, boo
     color = skin.activefontcolor;
   canvas.Font().SetColor(color);
 }
+
+void TsfButtonTransitions::DownChanged(bool down) {
+  FMorphFactor = 1;
+  if (down)
+    StopMorph();
+  else
+    StartMorph();
+}

@@ -92,6 +92,9 @@ class TsfButtonTransitions {
   void StartMorph();
   void StopMorph();
   bool MorphRunning() const;
+  // A button that went down shows its down face at once; one that came up fades
+  // from its hot face back.
+  void DownChanged(bool down);
 
   // The counter runs 1 .. frameCount (inward) or back to 1 (outward), one step every
   // `interval` ms with a repaint, and stops past its end.
@@ -117,3 +120,17 @@ class TsfButtonTransitions {
   std::unique_ptr<TTimer> FMorphTimer;
   std::unique_ptr<TTimer> FAnimateTimer;
 };
+
+// Every other button of `self`'s kind on the same parent in its group that is
+// down goes up (through its setter, so it repaints). Buttons of other parents are
+// never touched.
+template <class TButton>
+void ReleaseButtonGroup(TButton* self) {
+  auto* parent = self->Parent();
+  if (!parent) return;
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    auto* other = dynamic_cast<TButton*>(parent->Controls(i));
+    if (other && other != self && other->GroupIndex() == self->GroupIndex() && other->Down())
+      other->SetDown(false);
+  }
+}

@@ -39,25 +39,9 @@ void TsfSkinButton::SetCanFocused(bool value) {
 void TsfSkinButton::SetDown(bool value) {
   if (value == FDown) return;
   FDown = value;
-  if (MorphingActive()) {
-    FTransitions.SetMorphFactor(1);
-    if (value)
-      FTransitions.StopMorph();
-    else
-      FTransitions.StartMorph();
-  }
+  if (MorphingActive()) FTransitions.DownChanged(value);
   Invalidate();
-  if (InGroup() && FDown && !FAllowAllUp) ReleaseGroup();
-}
-
-void TsfSkinButton::ReleaseGroup() {
-  TWinControl* parent = Parent();
-  if (!parent) return;
-  for (int i = 0; i < parent->ControlCount(); ++i) {
-    auto* other = dynamic_cast<TsfSkinButton*>(parent->Controls(i));
-    if (other && other != this && other->FGroupIndex == FGroupIndex && other->FDown)
-      other->SetDown(false);
-  }
+  if (InGroup() && FDown && !FAllowAllUp) ReleaseButtonGroup(this);
 }
 
 void TsfSkinButton::SetGroupIndex(int value) {

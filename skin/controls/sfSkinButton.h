@@ -103,7 +103,6 @@ class TsfSkinButton : public TsfSkinCustomControl {
   bool DoPaintEvent(TCanvas& C, const TRect& R, bool down, bool hot);
 
  private:
-  void ReleaseGroup();
   void PaintSkinned();
   bool MorphingActive() const;
   void MorphOrRepaint();

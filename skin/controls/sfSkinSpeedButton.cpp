@@ -28,25 +28,9 @@ TsfSkinSpeedButton::~TsfSkinSpeedButton() { FGlyph->OnChange = nullptr; }
 void TsfSkinSpeedButton::SetDown(bool value) {
   if (value == FDown) return;
   FDown = value;
-  if (MorphingActive()) {
-    FTransitions.SetMorphFactor(1);
-    if (value)
-      FTransitions.StopMorph();
-    else
-      FTransitions.StartMorph();
-  }
+  if (MorphingActive()) FTransitions.DownChanged(value);
   Invalidate();
-  if (InGroup() && FDown && !FAllowAllUp) ReleaseGroup();
-}
-
-void TsfSkinSpeedButton::ReleaseGroup() {
-  TWinControl* parent = Parent();
-  if (!parent) return;
-  for (int i = 0; i < parent->ControlCount(); ++i) {
-    auto* other = dynamic_cast<TsfSkinSpeedButton*>(parent->Controls(i));
-    if (other && other != this && other->FGroupIndex == FGroupIndex && other->FDown)
-      other->SetDown(false);
-  }
+  if (InGroup() && FDown && !FAllowAllUp) ReleaseButtonGroup(this);
 }
 
 void TsfSkinSpeedButton::SetFlat(bool value) {

@@ -86,7 +86,6 @@ class TsfSkinSpeedButton : public TsfGraphicSkinCustomControl {
  private:
   bool InGroup() const { return FGroupIndex != 0; }
   bool ShowsDownLook() const { return FDown && (FMouseIn || InGroup()); }
-  void ReleaseGroup();
   TsfGlyphCaption GlyphCaption(bool pressed) const;
   void PaintSkinned();
   void PaintCaptionOnly(const TRect& area, TColor color, bool skinFont);
