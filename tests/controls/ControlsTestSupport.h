@@ -7,34 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "ui/Application.h"
+#include "tests/support/TestForms.h"
 #include "ui/CodePage.h"
-#include "ui/Form.h"
-
-// Made like the program makes its forms (constructor, then AfterConstruction), and
-// never the application's main form.
-template <class T = TForm>
-std::unique_ptr<T> MakeForm(int clientWidth = 400, int clientHeight = 300) {
-  auto form = std::make_unique<T>(nullptr);
-  form->AfterConstruction();
-  form->SetClientWidth(clientWidth);
-  form->SetClientHeight(clientHeight);
-  return form;
-}
-
-// Handles queued messages until `done` or the timeout.
-template <class Done>
-bool PumpUntil(Done done, unsigned timeoutMs = 3000) {
-  ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (GetTickCount64() > end) return false;
-    Application->ProcessMessages();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-  return true;
-}
-
-inline LPARAM PointParam(int x, int y) { return MAKELPARAM(x, y); }
 
 // A 32-bit top-down picture with a memory dc, for painting controls off screen and
 // for drawing what they should look like.

@@ -13,7 +13,7 @@ namespace {
 
 template <class T>
 struct TFieldFixture {
-  std::unique_ptr<TForm> Form = MakeForm(400, 200);
+  std::unique_ptr<TForm> Form = MakeSizedForm(400, 200);
   T* Field = new T(Form.get());
   TFxEdit* Other = new TFxEdit(Form.get());
   TFieldFixture() {

@@ -37,7 +37,7 @@ TFxLabel* CountLabel(TForm* form) {
 
 // A label painted on its own, opaque white, in black Verdana.
 struct TPaintFixture {
-  std::unique_ptr<TForm> Form = MakeForm(300, 100);
+  std::unique_ptr<TForm> Form = MakeSizedForm(300, 100);
   TFxLabel* Label = new TFxLabel(Form.get());
   TPaintFixture(int width, int height, const std::string& caption) {
     Label->SetParent(Form.get());
@@ -54,7 +54,7 @@ struct TPaintFixture {
 }  // namespace
 
 TEST(FxLabelAutoSize, ALongerCaptionWidensTheLabelKeepingItsLeftEdge) {
-  auto form = MakeForm();
+  auto form = MakeSizedForm();
   TFxLabel* label = CountLabel(form.get());
   SIZE first = TextSize("宋体", -13, "菜单导航特效");
   EXPECT_EQ(label->BoundsRect(), Bounds(4, 9, first.cx, first.cy));
@@ -66,7 +66,7 @@ TEST(FxLabelAutoSize, ALongerCaptionWidensTheLabelKeepingItsLeftEdge) {
 }
 
 TEST(FxLabelAutoSize, RightAlignedLabelKeepsItsRightEdge) {
-  auto form = MakeForm();
+  auto form = MakeSizedForm();
   TFxLabel* label = CountLabel(form.get());
   label->SetAlignment(taRightJustify);
   int right = label->Left() + label->Width();
@@ -78,7 +78,7 @@ TEST(FxLabelAutoSize, RightAlignedLabelKeepsItsRightEdge) {
 }
 
 TEST(FxLabelAutoSize, BordersAndConditionsOfSizing) {
-  auto form = MakeForm();
+  auto form = MakeSizedForm();
   TFxLabel* label = CountLabel(form.get());
   SIZE text = TextSize("宋体", -13, "菜单导航特效");
   label->SetBorderOuter(fsFlatBold);  // two pixels on every side
@@ -92,7 +92,7 @@ TEST(FxLabelAutoSize, BordersAndConditionsOfSizing) {
 }
 
 TEST(FxLabelRotation, AnglesAreNormalisedAndRotationFollows) {
-  auto form = MakeForm();
+  auto form = MakeSizedForm();
   auto* label = new TFxLabel(form.get());
   label->Font().SetName("Verdana");
   ASSERT_TRUE(label->Font().IsTrueType());
@@ -116,7 +116,7 @@ TEST(FxLabelRotation, AnglesAreNormalisedAndRotationFollows) {
 }
 
 TEST(FxLabelRotation, RotationNeedsATrueTypeFont) {
-  auto form = MakeForm();
+  auto form = MakeSizedForm();
   auto* label = new TFxLabel(form.get());
   label->Font().SetName("MS Sans Serif");
   label->SetRotation(roFlat);
@@ -147,7 +147,7 @@ class TStoredLabelForm : public TForm {
 }  // namespace
 
 TEST(FxLabelRotation, LoadingFinishesTheRotationSettings) {
-  auto form = MakeForm<TStoredLabelForm>();
+  auto form = MakeSizedForm<TStoredLabelForm>();
   TFxLabel* label = form->Label;
   EXPECT_EQ(label->Angle(), 90);
   EXPECT_EQ(label->Rotation(), roFlat);
@@ -213,7 +213,7 @@ TEST(FxLabelPaint, PlainCaptionMovesDownByLayout) {
 
 TEST(FxLabelBlinking, LabelsBlinkOnTheSharedClockWhichEndsWithTheLastLabel) {
   {
-    auto form = MakeForm();
+    auto form = MakeSizedForm();
     auto* a = new TFxLabel(form.get());
     auto* b = new TFxLabel(form.get());
     a->Font().SetColor(clMaroon);
@@ -229,14 +229,14 @@ TEST(FxLabelBlinking, LabelsBlinkOnTheSharedClockWhichEndsWithTheLastLabel) {
     EXPECT_EQ(a->CurrentColor(), clMaroon);
   }
   // Every label is gone: a new one starts a new clock with the default intervals.
-  auto form = MakeForm();
+  auto form = MakeSizedForm();
   auto* c = new TFxLabel(form.get());
   EXPECT_EQ(c->BlinkIntervalOn(), 500);
   EXPECT_EQ(c->BlinkIntervalOff(), 500);
 }
 
 TEST(FxLabelHover, FlyByColourShowsWhileThePointerIsOver) {
-  auto form = MakeForm();
+  auto form = MakeSizedForm();
   auto* label = new TFxLabel(form.get());
   label->SetParent(form.get());
   label->SetAutoSize(false);

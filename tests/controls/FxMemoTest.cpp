@@ -15,7 +15,7 @@
 namespace {
 
 struct TMemoFixture {
-  std::unique_ptr<TForm> Form = MakeForm(600, 300);
+  std::unique_ptr<TForm> Form = MakeSizedForm(600, 300);
   TFxMemo* Memo = new TFxMemo(Form.get());
   TMemoFixture() {
     Memo->SetParent(Form.get());
@@ -102,7 +102,7 @@ TEST(FxMemoLines, EditingLinesInsideTheText) {
 }
 
 TEST(FxMemoLines, TextSurvivesTheWindowAndLargeTextsFit) {
-  auto form = MakeForm();
+  auto form = MakeSizedForm();
   auto* memo = new TFxMemo(form.get());
   memo->Lines().Add("before the window");  // no parent yet, so no window
   memo->SetParent(form.get());

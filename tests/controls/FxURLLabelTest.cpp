@@ -15,7 +15,7 @@ namespace {
 const char kOpenWith[] = "RunDLL32.exe Shell32.dll,OpenAs_RunDLL *.htm";
 
 struct TLinkFixture {
-  std::unique_ptr<TForm> Form = MakeForm(300, 100);
+  std::unique_ptr<TForm> Form = MakeSizedForm(300, 100);
   TFxURLLabel* Link = new TFxURLLabel(Form.get());
   std::vector<std::string> Log;
   TShellRecorder Shell;

@@ -23,7 +23,7 @@ std::array<int, static_cast<size_t>(THandleKind::Count_)> Counts() {
 TEST(ControlsHandles, AllComeBackAfterManyControlsLivedAndPainted) {
   auto before = Counts();
   for (int round = 0; round < 3; ++round) {
-    auto form = MakeForm(640, 480);
+    auto form = MakeSizedForm(640, 480);
     for (int i = 0; i < 10; ++i) {
       auto* edit = new TFxEdit(form.get());
       edit->SetParent(form.get());
