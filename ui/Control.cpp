@@ -206,7 +206,7 @@ void TControl::HandleMouseMessage(TMessage& m) {
   TShiftState shift = ShiftStateFromKeys(m.WParam, dbl);
   switch (m.Msg) {
     case WM_MOUSEMOVE: MouseMove(shift, x, y); break;
-    case WM_LBUTTONDOWN: FClicked = true; MouseDown(mbLeft, shift, x, y); break;
+    case WM_LBUTTONDOWN: FClicked = FClickOnRelease; MouseDown(mbLeft, shift, x, y); break;
     case WM_RBUTTONDOWN: MouseDown(mbRight, shift, x, y); break;
     case WM_MBUTTONDOWN: MouseDown(mbMiddle, shift, x, y); break;
     case WM_LBUTTONDBLCLK: DblClick(); MouseDown(mbLeft, shift, x, y); break;

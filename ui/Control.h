@@ -128,11 +128,15 @@ class TControl : public TComponent {
   void RequestAlign();
 
   bool FMouseInControl = false;
-  bool FClicked = false;
+  // A left press and release inside the control raise Click. Controls that
+  // report their clicks by rules of their own (buttons, platform lists) turn it off.
+  bool FClickOnRelease = true;
 
  private:
   friend class TWinControl;
   void HandleMouseMessage(TMessage& message);
+
+  bool FClicked = false;
 
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

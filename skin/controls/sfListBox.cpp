@@ -174,6 +174,7 @@ void TsfListBoxStrings::LoadIntoWindow() {
 TsfListBox::TsfListBox(TComponent* AOwner, TsfSkinCustomListBox* container)
     : TWinControl(AOwner), FContainer(container) {
   SetTabStop(true);
+  FClickOnRelease = false;  // the platform list reports its clicks itself (LBN_SELCHANGE)
 }
 
 TsfListBox::~TsfListBox() {
@@ -406,10 +407,6 @@ void TsfListBox::WndProc(TMessage& m) {
       m.Result = 1;
       FContainer->SyncScrollBars();
       return;
-    case WM_LBUTTONUP:
-      // The platform list reports its clicks itself (LBN_SELCHANGE).
-      FClicked = false;
-      break;
     case WM_DESTROY:
       SaveState();
       break;

@@ -22,6 +22,7 @@ TsfSkinButton::TsfSkinButton(TComponent* AOwner)
                     [this] { return FMouseIn || FocusedButton(); },
                     [this] { return Skinned() && MorphingActive(); }}) {
   SetSkinDataName("button");
+  FClickOnRelease = false;  // the click comes from ButtonClick alone
   SetBounds(Left(), Top(), 75, 25);
   SetTabStop(true);
   FGlyph->OnChange = [this](TObject*) { Invalidate(); };
@@ -179,7 +180,6 @@ void TsfSkinButton::WndProc(TMessage& m) {
 }
 
 void TsfSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  FClicked = false;  // the click comes from ButtonClick alone
   TsfSkinCustomControl::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft) return;
   FTransitions.StopAnimation();

@@ -58,6 +58,7 @@ TsfComboFaceLayout PlainComboFaceLayout(int width, int height) {
 }
 
 TsfSkinCustomComboBox::TsfSkinCustomComboBox(TComponent* AOwner) : TsfSkinCustomControl(AOwner) {
+  FClickOnRelease = false;  // a click on the face is no choice: OnClick comes with a choice
   SetSkinDataName("combobox");
   SetDefaultSkinFont(Font());
   Font().SetColor(clWindowText);
@@ -481,10 +482,6 @@ void TsfSkinCustomComboBox::VisibleChanged() {
 
 void TsfSkinCustomComboBox::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_LBUTTONUP:
-      // A click on the face is no choice: OnClick is raised when an item is chosen.
-      FClicked = false;
-      break;
     case WM_GETDLGCODE:
       m.Result = DLGC_WANTARROWS;
       return;

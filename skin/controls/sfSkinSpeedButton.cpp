@@ -16,6 +16,7 @@ TsfSkinSpeedButton::TsfSkinSpeedButton(TComponent* AOwner)
                     [this] { return FMouseIn; },
                     [this] { return Skinned() && MorphingActive(); }}) {
   SetSkinDataName("toolbutton");
+  FClickOnRelease = false;  // the click comes from ButtonClick alone
   SetBounds(Left(), Top(), 25, 25);
   SetOpaque(true);
   FGlyph->OnChange = [this](TObject*) { Invalidate(); };
@@ -137,7 +138,6 @@ void TsfSkinSpeedButton::CalcSkinSize(int& w, int& h) {
 // ---- mouse -----------------------------------------------------------------------------
 
 void TsfSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  FClicked = false;  // the click comes from ButtonClick alone
   TsfGraphicSkinCustomControl::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft) return;
   FTransitions.StopAnimation();
