@@ -39,6 +39,8 @@ class TsfSkinToolBar : public TsfSkinPanel {
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   // The top at which a child `height` high sits centred in the client area.
   int CentredTop(int height) const;
+  // With AdjustControls, every child is centred vertically whatever top it is given.
+  bool PlaceChildTop(const TControl& child, int height, int& top) const override;
 
   void WndProc(TMessage& message) override;
 
@@ -56,7 +58,3 @@ class TsfSkinToolBar : public TsfSkinPanel {
   int FScrollOffset = 0;
   int FScrollTimerInterval = 50;
 };
-
-// When `control` sits on a tool bar that centres its children, replaces `top` with
-// the centred one and returns true.
-bool ToolBarCentredTop(const TControl& control, int height, int& top);
