@@ -570,8 +570,9 @@ void TWinControl::Broadcast(TMessage& m) {
 }
 
 unsigned TWinControl::DialogCode(const TMessage& m) {
-  MSG msg{FHandle, m.Msg, m.WParam, m.LParam, 0, {0, 0}};
-  return static_cast<unsigned>(Perform(WM_GETDLGCODE, m.WParam, reinterpret_cast<LPARAM>(&msg)));
+  // No message in lParam: a platform edit given one switches to its dialog mode, in
+  // which a multi-line edit posts WM_CLOSE to its parent on Escape.
+  return static_cast<unsigned>(Perform(WM_GETDLGCODE, m.WParam, 0));
 }
 
 bool TWinControl::OfferDialogKey(const TMessage& m) {
