@@ -68,7 +68,7 @@ void DrawPlainFace(TCanvas& canvas, const TRect& r, TsfPlainFace face);
 
 // What a skinned button face is drawn from: the geometry the button copied from its
 // definition (with Cl' for its current size), its picture, UseSkinSize, and the
-// button's own routine for a state image at its size (Part of the skin base).
+// button's own routine for a state image at its size.
 struct TsfButtonFaceSource {
   const TsfSkinGeometry* Skin = nullptr;
   TBitmap* Picture = nullptr;
