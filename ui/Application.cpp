@@ -51,7 +51,9 @@ bool TApplication::IsTabNavigation(const void* p) {
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   TWinControl* control = TWinControl::FromHandle(msg.hwnd);
   if (!control) return false;
-  if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+  // No message in lParam: it would put a platform edit into its dialog mode, where a
+  // multi-line edit closes its parent window on Escape.
+  if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, 0) &
       (DLGC_WANTTAB | DLGC_WANTALLKEYS))
     return false;
   auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));

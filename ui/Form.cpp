@@ -232,8 +232,28 @@ void TForm::CallHook(TMessage& m, std::size_t below) {
   hook(m, [this, below](TMessage& next) { CallHook(next, below - 1); });
 }
 
+TForm* GetParentForm(TControl* control) {
+  for (TControl* c = control; c; c = c->Parent())
+    if (auto* form = dynamic_cast<TForm*>(c)) return form;
+  return nullptr;
+}
+
+void TForm::SendFocusChanged() {
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(FActiveControl));
+}
+
+void TForm::ControlRemoved(TControl* control) {
+  if (!FActiveControl) return;
+  if (FActiveControl == control) FActiveControl = nullptr;
+  else if (control->IsWindowed() && static_cast<TWinControl*>(control)->ContainsControl(FActiveControl))
+    FActiveControl = nullptr;
+}
+
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case CM_FOCUSCHANGED:
+      FActiveControl = reinterpret_cast<TWinControl*>(m.LParam);
+      break;
     case WM_CLOSE:
       Close();
       return;

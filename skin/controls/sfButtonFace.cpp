@@ -3,9 +3,16 @@
 #include <algorithm>
 
 #include "sfPlainDraw.h"
-#include "sfSkinPanel.h"
+#include "sfSkinGeometry.h"
+#include "sfSkinPanel.h"  // AssignSkinFont
 #include "skin/data/sfDataSkinControl.h"
+#include "skin/data/sfEffects.h"
+#include "skin/data/sfUtilsNinePart.h"
+#include "ui/Action.h"
+#include "ui/Bitmap.h"
 #include "ui/Canvas.h"
+#include "ui/Control.h"
+#include "ui/ImageList.h"
 #include "ui/Timer.h"
 
 TsfButtonSkinValues FetchButtonSkinValues(const TsfDataSkinControl* def) {
@@ -68,6 +75,53 @@ void DrawPlainFace(TCanvas& canvas, const TRect& r, TsfPlainFace face) {
     case TsfPlainFace::Hot: FrameAndFill(canvas, r, kPlainFrameColor, kPlainHotColor); return;
     case TsfPlainFace::Down: FrameAndFill(canvas, r, kPlainFrameColor, kPlainDownColor); return;
   }
+}
+
+TRect DrawButtonFaceImage(TBitmap& B, const TRect& R, const TsfButtonFaceSource& source) {
+  const TsfSkinGeometry& g = *source.Skin;
+  if (source.UseSkinSize || g.SizingMode == sfsmNinePart) {
+    source.DrawImage(B, R);
+    return g.NewClRect;
+  }
+  int w = B.Width(), h = B.Height();
+  if (source.Picture && !source.Picture->Empty()) {
+    if (g.SizingMode == sfsmFixed)
+      B.Canvas().CopyRect({0, 0, w, h}, source.Picture->Canvas(), R);
+    else if (g.SizingMode == sfsmHorizontal || g.SizingMode == sfsmVertical)
+      RescaleKeepingBorder(B, *source.Picture, R, g.ClRect, w, h, true);
+  }
+  const TRect& cl = g.ClRect;
+  return {cl.Left, cl.Top, cl.Right + w - R.Width(), cl.Bottom + h - R.Height()};
+}
+
+void MorphFaces(TBitmap& normal, const TBitmap& hot, TsfMorphKind kind, double factor) {
+  TsfEffectBmp from(normal);
+  TsfEffectBmp to(hot);
+  from.Morph(kind, to, factor);
+  from.AssignTo(normal);
+}
+
+void RunButtonClick(TControl& button) {
+  // A handler of the button's own goes before its action's.
+  if (button.OnClick)
+    button.OnClick(&button);
+  else if (button.ActionLink() && !button.IsDesigning())
+    button.ActionLink()->Execute();
+}
+
+bool CopyActionImage(TBitmap& glyph, TBasicAction* action) {
+  auto* a = dynamic_cast<TAction*>(action);
+  if (!glyph.Empty() || !a || !a->ImageList()) return false;
+  const TCustomImageList& list = *a->ImageList();
+  if (a->ImageIndex() < 0 || a->ImageIndex() >= list.Count()) return false;
+  TBitmap image(list.Width(), list.Height());
+  image.Canvas().Brush().SetStyle(bsSolid);
+  image.Canvas().Brush().SetColor(clFuchsia);
+  image.Canvas().FillRect({0, 0, list.Width(), list.Height()});
+  list.Draw(image.Canvas(), 0, 0, a->ImageIndex());
+  image.SetTransparentColor(clFuchsia);
+  glyph.Assign(image);
+  return true;
 }
 
 std::unique_ptr<TTimer> MakeStoppedTimer(TNotifyEvent onTimer) {

@@ -10,10 +10,14 @@
 #include "ui/Component.h"
 #include "ui/Types.h"
 
+class TBasicAction;
+class TBitmap;
 class TCanvas;
+class TControl;
 class TFont;
 class TsfDataSkinControl;
 class TTimer;
+struct TsfSkinGeometry;
 
 // Where a button's glyph goes relative to its caption.
 enum TsfButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
@@ -61,6 +65,36 @@ enum class TsfPlainFace {
   Down,    // navy frame, darker fill
 };
 void DrawPlainFace(TCanvas& canvas, const TRect& r, TsfPlainFace face);
+
+// What a skinned button face is drawn from: the geometry the button copied from its
+// definition (with Cl' for its current size), its picture, UseSkinSize, and the
+// button's own routine for a state image at its size.
+struct TsfButtonFaceSource {
+  const TsfSkinGeometry* Skin = nullptr;
+  TBitmap* Picture = nullptr;
+  bool UseSkinSize = true;
+  std::function<void(TBitmap& B, const TRect& R)> DrawImage;
+};
+
+// Image R of the picture as the face of a button the size of B; returns the caption
+// area on it. With UseSkinSize off and a definition that is not nine-part the image
+// is rescaled to B's size (stretched in the fixed mode, keeping its border around Cl
+// in the others) and the caption area is Cl grown by the difference in size;
+// otherwise the button's own routine draws it and the area is Cl'.
+TRect DrawButtonFaceImage(TBitmap& B, const TRect& R, const TsfButtonFaceSource& source);
+
+// `normal` becomes the transition of `kind` from itself (factor 0) toward `hot`
+// (factor 1). Both faces have the button's size.
+void MorphFaces(TBitmap& normal, const TBitmap& hot, TsfMorphKind kind, double factor);
+
+// Runs a button's click: its own OnClick when set, else its action (outside design
+// mode).
+void RunButtonClick(TControl& button);
+
+// An empty glyph takes the image of an action whose image list holds its index: the
+// glyph is filled with magenta (its transparent colour), then the image is drawn on
+// it. True when the glyph changed.
+bool CopyActionImage(TBitmap& glyph, TBasicAction* action);
 
 // A timer that starts stopped, owned by the caller.
 std::unique_ptr<TTimer> MakeStoppedTimer(TNotifyEvent onTimer);

@@ -4,6 +4,7 @@
 
 #include "ui/Bitmap.h"
 #include "ui/Canvas.h"
+#include "ui/ImageList.h"
 
 void FrameAndFill(TCanvas& canvas, const TRect& r, TColor frame, TColor fill) {
   canvas.Brush().SetStyle(bsSolid);
@@ -99,7 +100,9 @@ void DrawStripGlyph(TCanvas& canvas, int x, int y, const TBitmap& glyph, int num
 }
 
 void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, const TsfGlyphCaption& what) {
-  TPoint g = GlyphCellSize(what.Glyph, what.NumGlyphs);
+  bool image = what.Images && what.ImageIndex >= 0 && what.ImageIndex < what.Images->Count();
+  TPoint g = image ? TPoint{what.Images->Width(), what.Images->Height()}
+                   : GlyphCellSize(what.Glyph, what.NumGlyphs);
   TPoint t{0, 0};
   const unsigned flags = DT_WORDBREAK | DT_EXPANDTABS;
   if (!what.Caption.empty()) {
@@ -121,7 +124,10 @@ void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, const TsfGlyphCapti
     canvas.DrawText(what.Caption, box, flags | DT_CENTER | DT_VCENTER);
     canvas.Brush().SetStyle(bsSolid);
   }
-  if (g.x > 0)
+  if (image)
+    what.Images->Draw(canvas, p.Glyph.x + shift, p.Glyph.y + shift, what.ImageIndex,
+                      what.ImageEnabled);
+  else if (g.x > 0)
     DrawStripGlyph(canvas, p.Glyph.x + shift, p.Glyph.y + shift, *what.Glyph, what.NumGlyphs,
                    what.GlyphNo);
 }

@@ -7,6 +7,7 @@
 
 class TBitmap;
 class TCanvas;
+class TCustomImageList;
 
 // The plain hot and pressed faces: a one-pixel navy frame filled with these.
 constexpr TColor kPlainFrameColor = 0x800000;
@@ -28,14 +29,17 @@ struct TsfGlyphCaptionPlace {
 TsfGlyphCaptionPlace LayoutGlyphCaption(const TRect& face, int margin, int layout, int spacing,
                                         TPoint glyphSize, TPoint captionSize);
 
-// The glyph-strip form of the button painter: glyph `glyphNo` (1-based) of the
-// `numGlyphs` equal glyphs of `glyph` (nullptr or empty: none) with `caption` in the
-// canvas's font, placed by LayoutGlyphCaption and moved 1 pixel right and down when
-// `pressed`.
+// The button painter: glyph `glyphNo` (1-based) of the `numGlyphs` equal glyphs of
+// `glyph` (nullptr or empty: none) with `caption` in the canvas's font, placed by
+// LayoutGlyphCaption and moved 1 pixel right and down when `pressed`. An image list
+// with an index inside it takes the glyph's place (greyed unless ImageEnabled).
 struct TsfGlyphCaption {
   const TBitmap* Glyph = nullptr;
   int NumGlyphs = 1;
   int GlyphNo = 1;
+  const TCustomImageList* Images = nullptr;
+  int ImageIndex = -1;
+  bool ImageEnabled = true;
   std::string Caption;
   int Margin = -1;
   int Layout = 0;

@@ -8,12 +8,9 @@
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
 #include "ui/Form.h"
-
-TForm* ParentForm(TControl* control) {
-  for (TControl* c = control ? control->Parent() : nullptr; c; c = c->Parent())
-    if (auto* form = dynamic_cast<TForm*>(c)) return form;
-  return nullptr;
-}
+#include "ui/ImageList.h"
+#include "ui/Messages.h"
+#include "ui/ShortCut.h"
 
 TsfSkinButton::TsfSkinButton(TComponent* AOwner)
     : TsfSkinCustomControl(AOwner),
@@ -35,6 +32,13 @@ TsfSkinButton::~TsfSkinButton() { FGlyph->OnChange = nullptr; }
 void TsfSkinButton::SetCanFocused(bool value) {
   FCanFocused = value;
   SetTabStop(value);
+}
+
+void TsfSkinButton::SetDefault(bool value) {
+  FDefault = value;
+  // The buttons work out again which of them answers Enter and is highlighted.
+  if (HandleAllocated() && FCanFocused)
+    if (TForm* form = GetParentForm(this)) form->SendFocusChanged();
 }
 
 void TsfSkinButton::SetDown(bool value) {
@@ -75,6 +79,22 @@ void TsfSkinButton::SetSpacing(int value) {
   Invalidate();
 }
 
+void TsfSkinButton::SetImageList(TCustomImageList* value) {
+  if (value == FImageList) return;
+  if (FImageList) RemoveFreeNotification(FImageList);
+  FImageList = value;
+  if (value) FreeNotification(value);
+  Invalidate();
+}
+
+void TsfSkinButton::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImageList) {
+    FImageList = nullptr;
+    Invalidate();
+  }
+}
+
 void TsfSkinButton::SetImageIndex(int value) {
   if (value == FImageIndex) return;
   FImageIndex = value;
@@ -95,8 +115,13 @@ void TsfSkinButton::SetUseSkinFontColor(bool value) {
 
 void TsfSkinButton::ButtonClick() {
   if (FCanFocused)
-    if (TForm* form = ParentForm(this)) form->SetModalResult(FModalResult);
-  if (OnClick) OnClick(this);
+    if (TForm* form = GetParentForm(Parent())) form->SetModalResult(FModalResult);
+  RunButtonClick(*this);
+}
+
+void TsfSkinButton::ActionChange(TBasicAction* Sender, bool CheckDefaults) {
+  TsfSkinCustomControl::ActionChange(Sender, CheckDefaults);
+  if (CopyActionImage(*FGlyph, Sender)) Invalidate();
 }
 
 bool TsfSkinButton::CanFocus() const { return FCanFocused && TsfSkinCustomControl::CanFocus(); }
@@ -140,6 +165,14 @@ void TsfSkinButton::CalcSkinSize(int& w, int& h) {
                      cl.Bottom + h - FSkin.SkinHeight()};
 }
 
+void TsfSkinButton::UpdateSkinRegion() {
+  if (FUseSkinSize) {
+    TsfSkinCustomControl::UpdateSkinRegion();
+    return;
+  }
+  if (SkinRegion()) SetSkinRegion({});
+}
+
 bool TsfSkinButton::MorphingActive() const {
   return FButtonSkin.morphing && SkinData() && !SkinData()->SkinEmpty() &&
          SkinData()->EnableSkinEffects();
@@ -160,8 +193,59 @@ void TsfSkinButton::StartAnimation(bool inward) {
 
 // ---- mouse, focus and keys -----------------------------------------------------------------
 
+bool TsfSkinButton::HandleDialogKey(TMessage& m) {
+  auto shift = TShiftState::FromBits(static_cast<std::uint32_t>(m.LParam));
+  bool plain = !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
+  if (m.WParam == VK_RETURN && FActiveDefault && Enabled()) {
+    ButtonClick();
+    return true;
+  }
+  if (m.WParam == VK_ESCAPE && FCancel && FCanFocused && plain && CanFocus()) {
+    ButtonClick();
+    return true;
+  }
+  return false;
+}
+
+bool TsfSkinButton::HandleDialogChar(TMessage& m) {
+  if (!FCanFocused || !IsAccel(static_cast<char>(m.WParam), Caption()) || !CanFocus())
+    return false;
+  SetFocus();
+  ButtonClick();
+  return true;
+}
+
+void TsfSkinButton::FocusChanged(TWinControl* focused) {
+  bool toButton = dynamic_cast<TsfSkinButton*>(focused) != nullptr;
+  FActiveDefault = focused == this || (!toButton && FDefault);
+  if (!FCanFocused || !FDefault) return;
+  if (toButton && focused != this && FMouseIn) {
+    FMouseIn = false;
+    MorphOrRepaint();
+  } else if (!toButton && !FMouseIn) {
+    FMouseIn = true;
+    if (MorphingActive()) FTransitions.SetMorphFactor(1);
+    MorphOrRepaint();
+  }
+}
+
 void TsfSkinButton::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case CM_DIALOGKEY:
+      if (HandleDialogKey(m)) {
+        m.Result = 1;
+        return;
+      }
+      break;
+    case CM_DIALOGCHAR:
+      if (HandleDialogChar(m)) {
+        m.Result = 1;
+        return;
+      }
+      break;
+    case CM_FOCUSCHANGED:
+      FocusChanged(reinterpret_cast<TWinControl*>(m.LParam));
+      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (FCanFocused && !IsDesigning() && !Focused()) {
@@ -305,6 +389,9 @@ TsfGlyphCaption TsfSkinButton::GlyphCaption(bool pressed) const {
   TsfGlyphCaption g;
   g.Glyph = FGlyph.get();
   g.NumGlyphs = FNumGlyphs;
+  g.Images = FImageList;
+  g.ImageIndex = FImageIndex;
+  g.ImageEnabled = Enabled();
   g.Caption = Caption();
   g.Margin = FMargin;
   g.Layout = FLayout;
@@ -335,12 +422,10 @@ void TsfSkinButton::PaintSkinned() {
   double factor = FTransitions.MorphFactor();
   bool focusedOrHot = FocusedButton() || FMouseIn;
   if (MorphingActive() && factor > 0 && factor < 1 && Enabled()) {
-    // Blending the two faces by morphkind is the image effects' work; until it is
-    // done the nearer of the two faces stands for the blend.
-    if (factor < 0.5)
-      DrawButtonFace(image, FNormalImage, false, false);
-    else
-      DrawButtonFace(image, FButtonSkin.activeskinrect, true, false);
+    TBitmap hot(Width(), Height());
+    DrawButtonFace(image, FNormalImage, false, false);
+    DrawButtonFace(hot, FButtonSkin.activeskinrect, true, false);
+    MorphFaces(image, hot, FButtonSkin.morphkind, factor);
   } else if (!Enabled() && !FButtonSkin.disabledskinrect.IsEmpty()) {
     DrawButtonFace(image, FButtonSkin.disabledskinrect, false, false);
   } else if (ShowsDownLook()) {
@@ -356,18 +441,13 @@ void TsfSkinButton::PaintSkinned() {
   Canvas().Draw(0, 0, image);
 }
 
+TsfButtonFaceSource TsfSkinButton::FaceSource() {
+  return {&FSkin, SkinPicture(), FUseSkinSize,
+          [this](TBitmap& B, const TRect& R) { DrawSkinImageRect(B, R); }};
+}
+
 void TsfSkinButton::DrawButtonFace(TBitmap& B, const TRect& R, bool active, bool down) {
-  TRect area = FSkin.NewClRect;
-  if (!FUseSkinSize && SizingMode() != sfsmNinePart) {
-    if (SkinPicture() && SizingMode() == sfsmFixed)
-      B.Canvas().CopyRect({0, 0, B.Width(), B.Height()}, SkinPicture()->Canvas(), R);
-    // Horizontal and vertical images are rescaled keeping their border by the skin
-    // drawing routines.
-    const TRect& cl = FSkin.ClRect;
-    area = {cl.Left, cl.Top, cl.Right + B.Width() - R.Width(), cl.Bottom + B.Height() - R.Height()};
-  } else {
-    DrawSkinImageRect(B, R);
-  }
+  TRect area = DrawButtonFaceImage(B, R, FaceSource());
   TCanvas& c = B.Canvas();
   PrepareButtonFaceFont(c, FButtonSkin, UseSkinFont(), DefaultFont(), FUseSkinFontColor, Enabled(),
                         active, down);
@@ -379,6 +459,7 @@ void TsfSkinButton::DrawButtonFace(TBitmap& B, const TRect& R, bool active, bool
   if (!DoPaintEvent(c, area, down, active)) return;
   TsfGlyphCaption g = GlyphCaption(active && down);
   g.GlyphNo = StripGlyphNumber(down, active, Enabled(), FNumGlyphs);
+  g.ImageEnabled = Enabled();
   DrawGlyphAndCaption(c, area, g);
 }
 
@@ -397,5 +478,7 @@ void TsfSkinButton::DrawDefaultImage(TBitmap& B) {
   if (!DoPaintEvent(c, r, FDown, FMouseIn)) return;
   TsfGlyphCaption g = GlyphCaption(pressed);
   g.GlyphNo = StripGlyphNumber(FDown, FMouseIn, Enabled(), FNumGlyphs);
+  if (FImageList && FImageIndex >= 0 && FImageIndex < FImageList->Count())
+    g.Pressed = FDown && FMouseIn;
   DrawGlyphAndCaption(c, r, g);
 }

@@ -11,6 +11,7 @@
 #include "ui/Dialogs.h"  // TModalResult
 
 class TCanvas;
+class TCustomImageList;
 class TForm;
 
 // Called before the caption and glyph are drawn; clearing DrawDefault leaves them out.
@@ -25,8 +26,10 @@ class TsfSkinButton : public TsfSkinCustomControl {
   // The button takes the focus, shows it and handles keys; also sets TabStop.
   bool CanFocused() const { return FCanFocused; }
   void SetCanFocused(bool value);
+  // Enter clicks the default button while the focus is on a control that is not a
+  // skinned button; Escape clicks the Cancel one.
   bool Default() const { return FDefault; }
-  void SetDefault(bool value) { FDefault = value; }
+  void SetDefault(bool value);
   bool Cancel() const { return FCancel; }
   void SetCancel(bool value) { FCancel = value; }
   // Copied to the parent form on every click of a focusable button.
@@ -49,6 +52,9 @@ class TsfSkinButton : public TsfSkinCustomControl {
   void SetMargin(int value);
   int Spacing() const { return FSpacing; }
   void SetSpacing(int value);
+  // Its image ImageIndex is shown in place of Glyph when the index lies inside it.
+  TCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TCustomImageList* value);
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int value);
   bool UseSkinSize() const { return FUseSkinSize; }
@@ -66,14 +72,21 @@ class TsfSkinButton : public TsfSkinCustomControl {
   bool MouseIn() const { return FMouseIn; }
   double MorphFactor() const { return FTransitions.MorphFactor(); }
   const TsfButtonSkinValues& ButtonSkin() const { return FButtonSkin; }
+  // This button answers Enter: it has the focus, or it is the Default one while the
+  // focus is on a control that is not a skinned button.
+  bool ActiveDefault() const { return FActiveDefault; }
 
-  // The modal result (focusable buttons), then OnClick.
+  // The modal result (focusable buttons), then OnClick or the action.
   virtual void ButtonClick();
   void Click() override { ButtonClick(); }
+  // Copies an action's image into an empty Glyph.
+  void ActionChange(TBasicAction* Sender, bool CheckDefaults) override;
 
   void FetchSkin() override;
   void ApplySkin() override;
   void CalcSkinSize(int& w, int& h) override;
+  // With UseSkinSize off the button keeps its rectangle.
+  void UpdateSkinRegion() override;
   bool CanFocus() const override;
   void WndProc(TMessage& message) override;
 
@@ -93,6 +106,7 @@ class TsfSkinButton : public TsfSkinCustomControl {
   void KeyUp(std::uint16_t& Key, TShiftState Shift) override;
   void EnabledChanged() override;
   void CreateHandleDone() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   bool InGroup() const { return FGroupIndex != 0; }
   // The button has the focus and shows it.
@@ -104,6 +118,10 @@ class TsfSkinButton : public TsfSkinCustomControl {
 
  private:
   void PaintSkinned();
+  TsfButtonFaceSource FaceSource();
+  bool HandleDialogKey(TMessage& m);
+  bool HandleDialogChar(TMessage& m);
+  void FocusChanged(TWinControl* focused);
   bool MorphingActive() const;
   void MorphOrRepaint();
   void StartAnimation(bool inward);
@@ -121,6 +139,7 @@ class TsfSkinButton : public TsfSkinCustomControl {
   TsfButtonLayout FLayout = blGlyphLeft;
   int FMargin = -1;
   int FSpacing = 1;
+  TCustomImageList* FImageList = nullptr;
   int FImageIndex = -1;
   bool FUseSkinSize = true;
   bool FUseSkinFontColor = true;
@@ -136,5 +155,3 @@ class TsfSkinButton : public TsfSkinCustomControl {
   TsfButtonTransitions FTransitions;
 };
 
-// The form a control sits on, or nullptr.
-TForm* ParentForm(TControl* control);

@@ -7,6 +7,9 @@
 #include "sfSkinToolBar.h"
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
+#include "ui/ImageList.h"
+#include "ui/Messages.h"
+#include "ui/ShortCut.h"
 #include "ui/WinControl.h"
 
 TsfSkinSpeedButton::TsfSkinSpeedButton(TComponent* AOwner)
@@ -61,6 +64,22 @@ void TsfSkinSpeedButton::SetNumGlyphs(int value) {
   Invalidate();
 }
 
+void TsfSkinSpeedButton::SetImageList(TCustomImageList* value) {
+  if (value == FImageList) return;
+  if (FImageList) RemoveFreeNotification(FImageList);
+  FImageList = value;
+  if (value) FreeNotification(value);
+  Invalidate();
+}
+
+void TsfSkinSpeedButton::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfGraphicSkinCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImageList) {
+    FImageList = nullptr;
+    Invalidate();
+  }
+}
+
 void TsfSkinSpeedButton::SetImageIndex(int value) {
   FImageIndex = value;
   if (dynamic_cast<TsfSkinToolBar*>(Parent())) Invalidate();
@@ -96,8 +115,21 @@ void TsfSkinSpeedButton::SetUseSkinFontColor(bool value) {
   Invalidate();
 }
 
-void TsfSkinSpeedButton::ButtonClick() {
-  if (OnClick) OnClick(this);
+void TsfSkinSpeedButton::ButtonClick() { RunButtonClick(*this); }
+
+void TsfSkinSpeedButton::ActionChange(TBasicAction* Sender, bool CheckDefaults) {
+  TsfGraphicSkinCustomControl::ActionChange(Sender, CheckDefaults);
+  if (CopyActionImage(*FGlyph, Sender)) Invalidate();
+}
+
+void TsfSkinSpeedButton::WndProc(TMessage& m) {
+  if (m.Msg == CM_DIALOGCHAR && IsAccel(static_cast<char>(m.WParam), Caption()) && Enabled() &&
+      Visible() && Parent() && Parent()->Showing()) {
+    ButtonClick();
+    m.Result = 1;
+    return;
+  }
+  TsfGraphicSkinCustomControl::WndProc(m);
 }
 
 // ---- skin ---------------------------------------------------------------------------
@@ -236,8 +268,30 @@ void TsfSkinSpeedButton::StartAnimation(bool inward) {
 
 // ---- painting ---------------------------------------------------------------------------
 
+TsfSkinSpeedButton::TImageChoice TsfSkinSpeedButton::ChooseImage() const {
+  TImageChoice choice;
+  if (!FGlyph->Empty()) return choice;
+  if (auto* bar = dynamic_cast<TsfSkinToolBar*>(Parent())) {
+    choice.Index = FImageIndex;
+    if (!Enabled() && bar->DisabledImages()) {
+      choice.List = bar->DisabledImages();  // its images are drawn as they are
+    } else {
+      choice.Enabled = Enabled();
+      choice.List = (FMouseIn || FDown) && bar->HotImages() ? bar->HotImages() : bar->Images();
+    }
+    if (choice.List) return choice;
+  }
+  if (FImageList && FImageIndex >= 0 && FImageIndex < FImageList->Count())
+    return {FImageList, FImageIndex, Enabled()};
+  return {};
+}
+
 TsfGlyphCaption TsfSkinSpeedButton::GlyphCaption(bool pressed) const {
   TsfGlyphCaption g;
+  TImageChoice image = ChooseImage();
+  g.Images = image.List;
+  g.ImageIndex = image.Index;
+  g.ImageEnabled = image.Enabled;
   g.Glyph = FGlyph.get();
   g.NumGlyphs = FNumGlyphs;
   g.GlyphNo = StripGlyphNumber(FDown, FMouseIn, Enabled(), FNumGlyphs);
@@ -278,12 +332,10 @@ void TsfSkinSpeedButton::PaintSkinned() {
   TBitmap image(Width(), Height());
   double factor = FTransitions.MorphFactor();
   if (MorphingActive() && factor > 0 && factor < 1 && !Transparent()) {
-    // Blending the normal and the hot face by morphkind is the image effects' work;
-    // until it is done the nearer of the two faces stands for the blend.
-    if (factor < 0.5)
-      DrawButtonImage(image, FNormalImage, false, false);
-    else
-      DrawButtonImage(image, FButtonSkin.activeskinrect, true, false);
+    TBitmap hot(Width(), Height());
+    DrawButtonImage(image, FNormalImage, false, false);
+    DrawButtonImage(hot, FButtonSkin.activeskinrect, true, false);
+    MorphFaces(image, hot, FButtonSkin.morphkind, factor);
   } else if (ShowsDownLook()) {
     DrawButtonImage(image, FButtonSkin.downskinrect, true, true);
   } else if (FMouseIn || (MorphingActive() && factor == 1)) {
@@ -304,18 +356,13 @@ void TsfSkinSpeedButton::PaintSkinned() {
   Canvas().Draw(0, 0, image);
 }
 
+TsfButtonFaceSource TsfSkinSpeedButton::FaceSource() {
+  return {&FSkin, SkinPicture(), FUseSkinSize,
+          [this](TBitmap& B, const TRect& R) { DrawSkinImageRect(B, R); }};
+}
+
 void TsfSkinSpeedButton::DrawButtonImage(TBitmap& B, const TRect& R, bool active, bool down) {
-  TRect area = FSkin.NewClRect;
-  if (!FUseSkinSize && SizingMode() != sfsmNinePart) {
-    if (SkinPicture() && SizingMode() == sfsmFixed)
-      B.Canvas().CopyRect({0, 0, B.Width(), B.Height()}, SkinPicture()->Canvas(), R);
-    // Horizontal and vertical images are rescaled keeping their border by the skin
-    // drawing routines.
-    const TRect& cl = FSkin.ClRect;
-    area = {cl.Left, cl.Top, cl.Right + B.Width() - R.Width(), cl.Bottom + B.Height() - R.Height()};
-  } else {
-    DrawSkinImageRect(B, R);
-  }
+  TRect area = DrawButtonFaceImage(B, R, FaceSource());
   TCanvas& c = B.Canvas();
   PrepareButtonFaceFont(c, FButtonSkin, UseSkinFont(), DefaultFont(), FUseSkinFontColor, Enabled(),
                         active, down);

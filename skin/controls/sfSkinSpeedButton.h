@@ -10,6 +10,8 @@
 #include "sfGraphicSkinCustomControl.h"
 #include "sfPlainDraw.h"
 
+class TCustomImageList;
+
 class TsfSkinSpeedButton : public TsfGraphicSkinCustomControl {
  public:
   explicit TsfSkinSpeedButton(TComponent* AOwner);
@@ -39,6 +41,9 @@ class TsfSkinSpeedButton : public TsfGraphicSkinCustomControl {
   void SetGlyph(const TBitmap& value);
   int NumGlyphs() const { return FNumGlyphs; }
   void SetNumGlyphs(int value);
+  // Shown when Glyph is empty; on a tool bar the tool bar's image lists come first.
+  TCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TCustomImageList* value);
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int value);
   TsfButtonLayout Layout() const { return FLayout; }
@@ -63,9 +68,13 @@ class TsfSkinSpeedButton : public TsfGraphicSkinCustomControl {
   double MorphFactor() const { return FTransitions.MorphFactor(); }
   const TsfButtonSkinValues& ButtonSkin() const { return FButtonSkin; }
 
-  // OnClick is raised here and nowhere else.
+  // OnClick (or the action) is raised here and nowhere else.
   virtual void ButtonClick();
   void Click() override { ButtonClick(); }
+  // Copies an action's image into an empty Glyph.
+  void ActionChange(TBasicAction* Sender, bool CheckDefaults) override;
+  // The accelerator of Caption (CM_DIALOGCHAR) clicks the button.
+  void WndProc(TMessage& message) override;
 
   void FetchSkin() override;
   void ApplySkin() override;
@@ -82,8 +91,17 @@ class TsfSkinSpeedButton : public TsfGraphicSkinCustomControl {
   void MouseEnter() override;
   void MouseLeave() override;
   void EnabledChanged() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
+  // The image list and index shown in place of an empty glyph (none: List nullptr).
+  struct TImageChoice {
+    const TCustomImageList* List = nullptr;
+    int Index = -1;
+    bool Enabled = true;
+  };
+  TImageChoice ChooseImage() const;
+  TsfButtonFaceSource FaceSource();
   bool InGroup() const { return FGroupIndex != 0; }
   bool ShowsDownLook() const { return FDown && (FMouseIn || InGroup()); }
   TsfGlyphCaption GlyphCaption(bool pressed) const;
@@ -103,6 +121,7 @@ class TsfSkinSpeedButton : public TsfGraphicSkinCustomControl {
   int FWidthWithoutCaption = 0;
   std::unique_ptr<TBitmap> FGlyph;
   int FNumGlyphs = 1;
+  TCustomImageList* FImageList = nullptr;
   int FImageIndex = 0;
   TsfButtonLayout FLayout = blGlyphLeft;
   int FMargin = -1;

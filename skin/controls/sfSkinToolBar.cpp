@@ -4,6 +4,7 @@
 
 #include "sfGraphicSkinCustomControl.h"
 #include "sfSkinSpeedButton.h"
+#include "ui/ImageList.h"
 
 namespace {
 
@@ -93,4 +94,31 @@ void TsfSkinToolBar::CentrePlainChildren() {
 void TsfSkinToolBar::WndProc(TMessage& m) {
   TsfSkinPanel::WndProc(m);
   if (m.Msg == WM_WINDOWPOSCHANGED) CentrePlainChildren();
+}
+
+// ---- image lists -------------------------------------------------------------------
+
+void TsfSkinToolBar::SetImageListRef(TCustomImageList*& field, TCustomImageList* value) {
+  if (value == field) return;
+  // The same list may sit in two of the three places: keep its notice while it does.
+  TCustomImageList* old = field;
+  field = value;
+  if (old && old != FImages && old != FHotImages && old != FDisabledImages)
+    RemoveFreeNotification(old);
+  if (value) FreeNotification(value);
+  for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
+}
+
+void TsfSkinToolBar::SetImages(TCustomImageList* value) { SetImageListRef(FImages, value); }
+void TsfSkinToolBar::SetHotImages(TCustomImageList* value) { SetImageListRef(FHotImages, value); }
+void TsfSkinToolBar::SetDisabledImages(TCustomImageList* value) {
+  SetImageListRef(FDisabledImages, value);
+}
+
+void TsfSkinToolBar::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinPanel::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FImages) FImages = nullptr;
+  if (AComponent == FHotImages) FHotImages = nullptr;
+  if (AComponent == FDisabledImages) FDisabledImages = nullptr;
 }

@@ -3,6 +3,8 @@
 // and hands its flat look and skin data to its speed buttons.
 #include "sfSkinPanel.h"
 
+class TCustomImageList;
+
 class TsfSkinToolBar : public TsfSkinPanel {
  public:
   explicit TsfSkinToolBar(TComponent* AOwner);
@@ -34,6 +36,15 @@ class TsfSkinToolBar : public TsfSkinPanel {
   int ScrollTimerInterval() const { return FScrollTimerInterval; }
   void SetScrollTimerInterval(int value);
 
+  // Images its speed buttons show by their ImageIndex: hot or down ones from
+  // HotImages, disabled ones from DisabledImages, when those are set.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* value);
+  TCustomImageList* HotImages() const { return FHotImages; }
+  void SetHotImages(TCustomImageList* value);
+  TCustomImageList* DisabledImages() const { return FDisabledImages; }
+  void SetDisabledImages(TCustomImageList* value);
+
   // Also given to every child speed button present now.
   void SetSkinData(TsfSkinData* value) override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -44,8 +55,12 @@ class TsfSkinToolBar : public TsfSkinPanel {
 
   void WndProc(TMessage& message) override;
 
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
  private:
   void CentrePlainChildren();
+  void SetImageListRef(TCustomImageList*& field, TCustomImageList* value);
 
   bool FAdjustControls = true;
   bool FFlat = false;
@@ -57,4 +72,7 @@ class TsfSkinToolBar : public TsfSkinPanel {
   bool FHotScroll = false;
   int FScrollOffset = 0;
   int FScrollTimerInterval = 50;
+  TCustomImageList* FImages = nullptr;
+  TCustomImageList* FHotImages = nullptr;
+  TCustomImageList* FDisabledImages = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "sfSkinXFormButton.h"
 
+#include "skin/data/sfUtilsRegion.h"
 #include "ui/Bitmap.h"
 
 TsfSkinXFormButton::TsfSkinXFormButton(TComponent* AOwner)
@@ -53,6 +54,11 @@ void TsfSkinXFormButton::Loaded() {
   if (!FDefMask->Empty()) UpdateMaskRegion();
 }
 
+void TsfSkinXFormButton::CreateHandleDone() {
+  TsfSkinButton::CreateHandleDone();
+  if (UsesOwnImages() && !FDefMask->Empty()) UpdateMaskRegion();
+}
+
 void TsfSkinXFormButton::UpdateSkinRegion() {
   if (UsesOwnImages())
     UpdateMaskRegion();
@@ -62,9 +68,9 @@ void TsfSkinXFormButton::UpdateSkinRegion() {
 
 void TsfSkinXFormButton::UpdateMaskRegion() {
   if (!UsesOwnImages()) return;
-  // The region of DefMask's black pixels comes from the skin drawing routines' mask
-  // regions; without one the button keeps its rectangle.
-  SetSkinRegion({});
+  // The window takes the region (and owns it from then on); the one it had before
+  // goes with the replacement.
+  SetSkinRegion(FDefMask->Empty() ? TRegionHandle() : CreateRgnFromBitmap(*FDefMask));
 }
 
 void TsfSkinXFormButton::DrawDefaultImage(TBitmap& B) {

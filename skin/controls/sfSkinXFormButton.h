@@ -18,7 +18,8 @@ class TsfSkinXFormButton : public TsfSkinButton {
   void SetDefActiveImage(const TBitmap& value);
   TBitmap& DefDownImage() { return *FDefDownImage; }
   void SetDefDownImage(const TBitmap& value);
-  // Its black pixels are the button's shape.
+  // Its black pixels are the button's shape (the window region) while the picture
+  // look applies.
   TBitmap& DefMask() { return *FDefMask; }
   void SetDefMask(const TBitmap& value);
   TColor DefActiveFontColor() const { return FDefActiveFontColor; }
@@ -32,6 +33,7 @@ class TsfSkinXFormButton : public TsfSkinButton {
 
  protected:
   void Loaded() override;
+  void CreateHandleDone() override;
   void DrawDefaultImage(TBitmap& B) override;
 
  private:
