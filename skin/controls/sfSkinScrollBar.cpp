@@ -420,8 +420,18 @@ void TsfSkinScrollBar::DoExit() {
   TsfSkinCustomControl::DoExit();
 }
 
+void TsfSkinScrollBar::Invalidate() {
+  if (FPaintPending || !HandleAllocated()) return;
+  FPaintPending = true;
+  TsfSkinCustomControl::Invalidate();
+}
+
 void TsfSkinScrollBar::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case WM_PAINT:
+    case WM_CREATE:
+      FPaintPending = false;
+      break;
     case WM_TIMER:
       if (m.WParam == kRepeatTimer) {
         TimerTick();
