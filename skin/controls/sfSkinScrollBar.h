@@ -85,6 +85,8 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
   bool MouseBeforeThumb() const;
   bool MouseAfterThumb() const;
   void UpdateHotPart(TPoint p);
+  bool EndPress();
+  void CancelPress();
   void StartTimer(unsigned ms);
   void StopTimer();
   void TimerTick();
