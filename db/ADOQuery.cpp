@@ -132,8 +132,9 @@ void TADOQuery::Fetch(TStatement& statement) {
   while (statement.Step()) {
     TRow row;
     row.reserve(static_cast<size_t>(columns));
-    for (int i = 0; i < columns; ++i) row.push_back(ToAnsi(statement.Column(i)));
+    for (int i = 0; i < columns; ++i) row.push_back(statement.Column(i));
     FRows.push_back(std::move(row));
+    FConverted.emplace_back(static_cast<size_t>(columns), false);
   }
 }
 
@@ -143,6 +144,7 @@ void TADOQuery::Close() {
   FInsertAssigned.clear();
   FInsertTable.clear();
   FRows.clear();
+  FConverted.clear();
   FRecNo = 0;
   FFields.clear();
   FDatabase.reset();
@@ -174,8 +176,15 @@ TField& TADOQuery::FieldByName(const std::string& name) const {
 const TFieldValue& TADOQuery::Value(int index) const {
   const auto i = static_cast<size_t>(index);
   if (FState == dsInsert) return FInsertRow[i];
-  if (FState == dsBrowse && FRecNo < FRows.size()) return FRows[FRecNo][i];
-  return NullValue;
+  if (FState != dsBrowse || FRecNo >= FRows.size()) return NullValue;
+  // Text comes out of the file as UTF-8 and is turned into 936 when first read:
+  // a walk over names never pays for the codes beside them.
+  TFieldValue& value = FRows[FRecNo][i];
+  if (!FConverted[FRecNo][i]) {
+    value = ToAnsi(std::move(value));
+    FConverted[FRecNo][i] = true;
+  }
+  return value;
 }
 
 void TADOQuery::SetValue(int index, TFieldValue value) {
@@ -248,5 +257,6 @@ void TADOQuery::AppendPostedRow(std::int64_t rowId) {
   } catch (const EDatabaseError&) {
   }
   FRows.push_back(std::move(row));
+  FConverted.emplace_back(FFields.size(), true);
   FRecNo = FRows.size() - 1;
 }

@@ -109,7 +109,9 @@ class TADOQuery : public TComponent {
   TDataSetState FState = dsInactive;
   std::unique_ptr<TDatabase> FDatabase;
   std::vector<std::unique_ptr<TField>> FFields;
-  std::vector<TRow> FRows;
+  // Values as the file holds them until read (FConverted: turned into 936).
+  mutable std::vector<TRow> FRows;
+  mutable std::vector<std::vector<bool>> FConverted;
   size_t FRecNo = 0;
   // The table of a plain "select * from <table>"; empty when the result takes no rows.
   std::string FInsertTable;

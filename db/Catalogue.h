@@ -18,7 +18,7 @@ struct TCatalogueRow {
 
 // Creates the file, encrypted under `password` (code page 936), with
 // SPECT (ID INTEGER PRIMARY KEY, ParentID INTEGER NOT NULL, EffectName TEXT NOT NULL,
-// Code TEXT). Refuses a file that exists (EDatabaseError).
+// Code TEXT), its text compared without regard to the case of A to Z. Refuses a file that exists (EDatabaseError).
 void CreateCatalogue(const std::filesystem::path& fileName, const std::string& password);
 
 // Appends the rows in this order, all or none.

@@ -2,13 +2,23 @@
 
 #include <sqlite3.h>
 
+#include <fstream>
+#include <map>
+#include <mutex>
 #include <system_error>
 
 #include "DatabaseError.h"
+#include "KeyDerivation.h"
 #include "Utf8.h"
 #include "ui/CodePage.h"
 
 namespace {
+
+// The catalogue's cipher (ChaCha20): a 32-byte key derived in 64007 rounds from the
+// password and the 16-byte salt at the start of the file.
+constexpr size_t kSaltLength = 16;
+constexpr size_t kKeyLength = 32;
+constexpr int kKeyRounds = 64007;
 
 std::string PathText(const std::filesystem::path& fileName) {
   std::error_code ec;
@@ -30,20 +40,69 @@ TDatabase::TDatabase(const std::filesystem::path& fileName, const std::string& p
       throw EDatabaseError("Could not create file '" + PathText(fileName) + "': it already exists.");
     flags |= SQLITE_OPEN_CREATE;
   }
-  // The engine turns the UTF-8 name into the wide form and opens it with the W API.
-  const int rc = sqlite3_open_v2(WideToUtf8(fileName.wstring()).c_str(), &FHandle, flags, nullptr);
+  if (mode == omExisting && !password.empty() && OpenWithDerivedKey(fileName, password, flags)) return;
+  Open(fileName, flags);
   try {
-    if (rc != SQLITE_OK) RaiseLastError();
-    sqlite3_busy_timeout(FHandle, 2000);
     ApplyKey(password);
     if (mode == omExisting) CheckReadable();
   } catch (...) {
-    sqlite3_close_v2(FHandle);
+    Close();
     throw;
   }
 }
 
-TDatabase::~TDatabase() { sqlite3_close_v2(FHandle); }
+void TDatabase::Open(const std::filesystem::path& fileName, int flags) {
+  // The engine turns the UTF-8 name into the wide form and opens it with the W API.
+  const int rc = sqlite3_open_v2(WideToUtf8(fileName.wstring()).c_str(), &FHandle, flags, nullptr);
+  if (rc != SQLITE_OK) {
+    try {
+      RaiseLastError();
+    } catch (...) {
+      Close();
+      throw;
+    }
+  }
+  sqlite3_busy_timeout(FHandle, 2000);
+}
+
+void TDatabase::Close() noexcept {
+  sqlite3_close_v2(FHandle);
+  FHandle = nullptr;
+}
+
+// The cipher derives the file's key from the password and the salt that opens the
+// file. The key is kept for the process, so only the first connection to a file
+// pays for the derivation; should the file not open with it, the password is
+// given to the engine as usual.
+bool TDatabase::OpenWithDerivedKey(const std::filesystem::path& fileName, const std::string& password,
+                                   int flags) {
+  std::string salt(kSaltLength, '\0');
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file.read(salt.data(), static_cast<std::streamsize>(salt.size()))) return false;
+  const std::string utf8 = AnsiToUtf8(password);
+  const std::string cacheKey = salt + utf8;
+  static std::mutex guard;
+  static std::map<std::string, std::string> derived;
+  std::string key;
+  {
+    std::lock_guard<std::mutex> lock(guard);
+    auto found = derived.find(cacheKey);
+    if (found != derived.end()) key = found->second;
+  }
+  if (key.empty()) key = Pbkdf2HmacSha256(utf8, salt, kKeyRounds, kKeyLength);
+  Open(fileName, flags);
+  const std::string raw = "raw:" + key;
+  if (sqlite3_key(FHandle, raw.data(), static_cast<int>(raw.size())) == SQLITE_OK &&
+      sqlite3_exec(FHandle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr) == SQLITE_OK) {
+    std::lock_guard<std::mutex> lock(guard);
+    derived.emplace(cacheKey, key);
+    return true;
+  }
+  Close();
+  return false;
+}
+
+TDatabase::~TDatabase() { Close(); }
 
 void TDatabase::ApplyKey(const std::string& password) {
   if (password.empty()) return;

@@ -45,6 +45,9 @@ class TDatabase {
   [[noreturn]] void RaiseLastError() const;
 
  private:
+  void Open(const std::filesystem::path& fileName, int flags);
+  void Close() noexcept;
+  bool OpenWithDerivedKey(const std::filesystem::path& fileName, const std::string& password, int flags);
   void ApplyKey(const std::string& password);
   void CheckReadable();
 

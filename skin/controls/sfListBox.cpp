@@ -24,117 +24,112 @@ bool StartsWithFolded(const std::string& text, const std::string& prefix) {
 }  // namespace
 
 // ---- TsfListBoxStrings ---------------------------------------------------------------
-
-bool TsfListBoxStrings::Live() const { return FOwner.HandleAllocated(); }
+//
+// The items live here for the list's whole life. The platform list is a no-data
+// list that knows only their count: it never stores, sorts or searches text, so a
+// refill costs no per-item work in the platform. Items appended at the end are
+// announced to it in one count change, just before it next handles a message.
 
 void TsfListBoxStrings::CheckIndex(int index, bool allowEnd) const {
   int n = GetCount();
   if (index < 0 || index > n || (index == n && !allowEnd)) IndexError(index);
 }
 
-int TsfListBoxStrings::GetCount() const {
-  return Live() ? static_cast<int>(FOwner.Send(LB_GETCOUNT)) : static_cast<int>(FStore.size());
-}
+int TsfListBoxStrings::GetCount() const { return static_cast<int>(FStore.size()); }
 
 std::string TsfListBoxStrings::Get(int index) const {
   CheckIndex(index, false);
-  if (!Live()) return FStore[static_cast<size_t>(index)].Text;
-  auto length = FOwner.Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-  std::wstring text(static_cast<size_t>(std::max<std::intptr_t>(length, 0)) + 1, L'\0');
-  auto got = FOwner.Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(std::max<std::intptr_t>(got, 0)));
-  return WideToAnsi(text);
+  return FStore[static_cast<size_t>(index)].Text;
 }
 
 TObject* TsfListBoxStrings::GetObject(int index) const {
   CheckIndex(index, false);
-  if (!Live()) return FStore[static_cast<size_t>(index)].Object;
-  return reinterpret_cast<TObject*>(FOwner.Send(LB_GETITEMDATA, static_cast<WPARAM>(index)));
+  return FStore[static_cast<size_t>(index)].Object;
 }
 
 void TsfListBoxStrings::PutObject(int index, TObject* object) {
   CheckIndex(index, false);
-  if (!Live())
-    FStore[static_cast<size_t>(index)].Object = object;
-  else
-    FOwner.Send(LB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(object));
+  FStore[static_cast<size_t>(index)].Object = object;
+}
+
+int TsfListBoxStrings::SortedPlace(const std::string& value) const {
+  std::wstring key = AnsiToWide(value);
+  auto pos = std::upper_bound(FStore.begin(), FStore.end(), key, [](const std::wstring& k, const TItem& item) {
+    return lstrcmpiW(k.c_str(), AnsiToWide(item.Text).c_str()) < 0;
+  });
+  return static_cast<int>(pos - FStore.begin());
 }
 
 int TsfListBoxStrings::InsertItem(int index, const std::string& value) {
-  if (Live()) {
-    std::wstring text = AnsiToWide(value);
-    auto lp = reinterpret_cast<LPARAM>(text.c_str());
-    auto result = index < 0 ? FOwner.Send(LB_ADDSTRING, 0, lp)
-                            : FOwner.Send(LB_INSERTSTRING, static_cast<WPARAM>(index), lp);
-    if (result < 0) throw EOSError("Cannot add an item to the list");
-    return static_cast<int>(result);
-  }
-  if (index < 0) {
-    index = static_cast<int>(FStore.size());
-    if (FOwner.Sorted()) {
-      auto pos = std::find_if(FStore.begin(), FStore.end(), [&](const TItem& item) {
-        return lstrcmpiW(AnsiToWide(item.Text).c_str(), AnsiToWide(value).c_str()) > 0;
-      });
-      index = static_cast<int>(pos - FStore.begin());
-    }
-  }
+  if (index < 0) index = FOwner.Sorted() ? SortedPlace(value) : GetCount();
+  bool append = index == GetCount();
+  if (!append) FOwner.FlushCount();
   FStore.insert(FStore.begin() + index, TItem{value, nullptr});
+  if (!FOwner.HandleAllocated()) {
+    if (FOwner.FSavedItemIndex >= index) ++FOwner.FSavedItemIndex;
+  } else if (append) {
+    FOwner.FCountPending = true;
+  } else if (FOwner.Send(LB_INSERTSTRING, static_cast<WPARAM>(index), 0) < 0) {
+    FStore.erase(FStore.begin() + index);
+    throw EOSError("Cannot add an item to the list");
+  }
   return index;
 }
 
 int TsfListBoxStrings::Add(const std::string& value) {
   int index = InsertItem(-1, value);
-  Changed();
+  Changed(index);
   return index;
 }
 
 void TsfListBoxStrings::Insert(int index, const std::string& value) {
   CheckIndex(index, true);
   InsertItem(index, value);
-  Changed();
+  Changed(index);
 }
 
 void TsfListBoxStrings::Put(int index, const std::string& value) {
-  TObject* object = GetObject(index);
-  bool selected = FOwner.ItemIndex() == index;
-  BeginUpdate();
-  Delete(index);
-  Insert(index, value);
-  PutObject(index, object);
-  if (selected) FOwner.SetItemIndex(index);
-  EndUpdate();
+  CheckIndex(index, false);
+  if (FOwner.Sorted()) {
+    TObject* object = GetObject(index);
+    bool selected = FOwner.ItemIndex() == index;
+    BeginUpdate();
+    Delete(index);
+    int at = InsertItem(-1, value);
+    PutObject(at, object);
+    if (selected) FOwner.SetItemIndex(at);
+    EndUpdate();
+    return;
+  }
+  FStore[static_cast<size_t>(index)].Text = value;
+  Changed(index);
 }
 
 void TsfListBoxStrings::Delete(int index) {
   CheckIndex(index, false);
-  if (Live()) {
+  FOwner.FlushCount();
+  FStore.erase(FStore.begin() + index);
+  if (FOwner.HandleAllocated()) {
     FOwner.Send(LB_DELETESTRING, static_cast<WPARAM>(index));
-  } else {
-    FStore.erase(FStore.begin() + index);
-    if (FOwner.FSavedItemIndex == index)
-      FOwner.FSavedItemIndex = -1;
-    else if (FOwner.FSavedItemIndex > index)
-      --FOwner.FSavedItemIndex;
+  } else if (FOwner.FSavedItemIndex == index) {
+    FOwner.FSavedItemIndex = -1;
+  } else if (FOwner.FSavedItemIndex > index) {
+    --FOwner.FSavedItemIndex;
   }
-  Changed();
+  Changed(index);
 }
 
 void TsfListBoxStrings::Clear() {
-  if (Live()) FOwner.Send(LB_RESETCONTENT);
   FStore.clear();
+  FOwner.FCountPending = false;
+  FOwner.Send(LB_RESETCONTENT);
   FOwner.FSavedItemIndex = -1;
   FOwner.FSavedTopIndex = 0;
-  Changed();
+  Changed(0);
 }
 
 int TsfListBoxStrings::FindPrefix(int start, const std::string& prefix) const {
   if (prefix.empty()) return -1;
-  if (Live()) {
-    std::wstring text = AnsiToWide(prefix);
-    auto found = FOwner.Send(LB_FINDSTRING, static_cast<WPARAM>(start),
-                             reinterpret_cast<LPARAM>(text.c_str()));
-    return found < 0 ? -1 : static_cast<int>(found);
-  }
   int n = static_cast<int>(FStore.size());
   if (start < -1 || start >= n) start = -1;
   for (int k = 1; k <= n; ++k) {
@@ -144,29 +139,19 @@ int TsfListBoxStrings::FindPrefix(int start, const std::string& prefix) const {
   return -1;
 }
 
+void TsfListBoxStrings::SortItems() {
+  std::stable_sort(FStore.begin(), FStore.end(), [](const TItem& a, const TItem& b) {
+    return lstrcmpiW(AnsiToWide(a.Text).c_str(), AnsiToWide(b.Text).c_str()) < 0;
+  });
+  Changed(0);
+}
+
 void TsfListBoxStrings::SetUpdateState(bool updating) {
-  if (!updating) Changed();
+  if (!updating) Changed(0);
 }
 
-void TsfListBoxStrings::Changed() {
-  if (UpdateCount() == 0 && FOwner.Hooked()) FOwner.Container()->ItemsChanged();
-}
-
-void TsfListBoxStrings::SaveFromWindow() {
-  int n = static_cast<int>(FOwner.Send(LB_GETCOUNT));
-  std::vector<TItem> items;
-  items.reserve(static_cast<size_t>(std::max(n, 0)));
-  for (int i = 0; i < n; ++i) items.push_back({Get(i), GetObject(i)});
-  FStore = std::move(items);
-}
-
-void TsfListBoxStrings::LoadIntoWindow() {
-  std::vector<TItem> items = std::move(FStore);
-  FStore.clear();
-  for (const TItem& item : items) {
-    int index = InsertItem(-1, item.Text);
-    FOwner.Send(LB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.Object));
-  }
+void TsfListBoxStrings::Changed(int first) {
+  if (UpdateCount() == 0 && FOwner.Hooked()) FOwner.Container()->ItemsChanged(first);
 }
 
 // ---- TsfListBox ----------------------------------------------------------------------
@@ -190,15 +175,16 @@ std::intptr_t TsfListBox::Send(unsigned msg, std::uintptr_t wParam, std::intptr_
 void TsfListBox::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   p.WinClassName = L"LISTBOX";
-  p.Style |= WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  p.Style |= WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (FMultiSelect) p.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
-  if (FSorted) p.Style |= LBS_SORT;
 }
 
 void TsfListBox::CreateWnd() {
   TWinControl::CreateWnd();
   Send(LB_SETITEMHEIGHT, 0, FItemHeight);
-  FItems.LoadIntoWindow();
+  FPaintPending = false;
+  FCountPending = true;
+  FlushCount();
   SetItemIndex(FSavedItemIndex);
   SetTopIndex(FSavedTopIndex);
   if (Hooked()) FContainer->ListWindowCreated();
@@ -207,7 +193,19 @@ void TsfListBox::CreateWnd() {
 void TsfListBox::SaveState() {
   FSavedItemIndex = ItemIndex();
   FSavedTopIndex = TopIndex();
-  FItems.SaveFromWindow();
+}
+
+void TsfListBox::FlushCount() {
+  if (!FCountPending || !HandleAllocated()) return;
+  FCountPending = false;
+  SendMessageW(HandleValue(), LB_SETCOUNT, static_cast<WPARAM>(FItems.Count()), 0);
+}
+
+// Questions whose answers items appended at the end cannot change: asking them
+// leaves a pending count change pending.
+bool TsfListBox::KeepsCountPending(unsigned msg) {
+  return msg == LB_GETTOPINDEX || msg == LB_GETCURSEL || msg == LB_GETCARETINDEX ||
+         msg == LB_SETCOUNT || msg == LB_RESETCONTENT;
 }
 
 void TsfListBox::RecreateWnd() {
@@ -297,6 +295,7 @@ void TsfListBox::SetExtendedSelect(bool value) {
 void TsfListBox::SetSorted(bool value) {
   if (value == FSorted) return;
   FSorted = value;
+  if (value) FItems.SortItems();
   RecreateWnd();
 }
 
@@ -348,7 +347,16 @@ void TsfListBox::KeyUp(std::uint16_t& Key, TShiftState Shift) {
 void TsfListBox::KeyPress(char& Key) {
   if (Hooked()) FContainer->ListKeyPress(Key);
   if (Key != 0) TWinControl::KeyPress(Key);
-  if (!FAutoComplete) Key = 0;
+  // A typed character moves to the next item that begins with it, as the platform
+  // list does with items it holds itself.
+  if (FAutoComplete && static_cast<unsigned char>(Key) > ' ' && static_cast<unsigned char>(Key) < 0x80) {
+    int found = FItems.FindPrefix(ItemIndex(), std::string(1, Key));
+    if (found >= 0 && found != ItemIndex()) {
+      SetItemIndex(found);
+      Click();
+    }
+  }
+  Key = 0;
 }
 
 void TsfListBox::DoEnter() {
@@ -363,7 +371,14 @@ void TsfListBox::DoExit() {
 
 // ---- messages ---------------------------------------------------------------------------
 
+void TsfListBox::Invalidate() {
+  if (FPaintPending || !HandleAllocated()) return;
+  FPaintPending = true;
+  TWinControl::Invalidate();
+}
+
 void TsfListBox::Paint() {
+  FPaintPending = false;
   TPaintDC paint(HandleValue());
   TRect area = paint.PaintRect();
   if (area.IsEmpty()) return;
@@ -391,6 +406,7 @@ bool TsfListBox::HandleNotification(TMessage& m) {
 }
 
 void TsfListBox::WndProc(TMessage& m) {
+  if (FCountPending && !KeepsCountPending(m.Msg)) FlushCount();
   if (!Hooked()) {
     TWinControl::WndProc(m);
     return;

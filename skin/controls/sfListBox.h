@@ -12,8 +12,7 @@
 class TsfSkinCustomListBox;
 class TsfListBox;
 
-// The items of a TsfListBox. The platform list holds them while its window exists;
-// before it is made, and while it is remade, they are kept here.
+// The items of a TsfListBox, kept here; the platform list only counts them.
 class TsfListBoxStrings : public TStrings {
  public:
   explicit TsfListBoxStrings(TsfListBox& owner) : FOwner(owner) {}
@@ -25,6 +24,8 @@ class TsfListBoxStrings : public TStrings {
   // The first item from `start` + 1 on (wrapping round; -1: from the first) whose
   // text begins with `prefix`, ASCII letters compared without case; -1 for none.
   int FindPrefix(int start, const std::string& prefix) const;
+  // Puts the items in the order of a sorted list.
+  void SortItems();
 
  protected:
   std::string Get(int index) const override;
@@ -40,13 +41,12 @@ class TsfListBoxStrings : public TStrings {
     std::string Text;
     TObject* Object = nullptr;
   };
-  bool Live() const;
   void CheckIndex(int index, bool allowEnd) const;
+  // Where a sorted list takes a new item: after the equal ones, case ignored.
+  int SortedPlace(const std::string& value) const;
   int InsertItem(int index, const std::string& value);
-  void Changed();
-  // Moves the items between this store and the platform list.
-  void SaveFromWindow();
-  void LoadIntoWindow();
+  // Tells the container; `first` is the first item whose place or text changed.
+  void Changed(int first);
 
   TsfListBox& FOwner;
   std::vector<TItem> FStore;
@@ -92,6 +92,8 @@ class TsfListBox : public TWinControl {
   void SetHorizontalOffset(int value);
 
   void WndProc(TMessage& message) override;
+  // Asks for a paint unless one is already due: a refill asks once, not per item.
+  void Invalidate() override;
   void Click() override;
   void DblClick() override {}
 
@@ -114,6 +116,9 @@ class TsfListBox : public TWinControl {
   std::intptr_t Send(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0) const;
   void RecreateWnd();
   void SaveState();
+  // Gives the platform list the item count when items were appended since.
+  void FlushCount();
+  static bool KeepsCountPending(unsigned msg);
   void Paint();
   bool HandleNotification(TMessage& m);
 
@@ -128,4 +133,6 @@ class TsfListBox : public TWinControl {
   // Kept while there is no window.
   int FSavedItemIndex = -1;
   int FSavedTopIndex = 0;
+  bool FCountPending = false;
+  bool FPaintPending = false;
 };

@@ -86,9 +86,24 @@ void TsfSkinCustomListBox::SetTopIndex(int value) {
   SyncScrollBars();
 }
 
-void TsfSkinCustomListBox::ItemsChanged() {
+void TsfSkinCustomListBox::ItemsChanged(int first) {
+  if (AppendedBelowView(first)) return;
   SyncScrollBars();
-  FListBox->Invalidate();
+  // Items appended below the last row in view change nothing there but the bar.
+  if (first <= FListBox->TopIndex() + FListBox->VisibleRows()) FListBox->Invalidate();
+}
+
+// An item appended to a list that already overflows only lengthens the bar's
+// range: the top index and the rows in view stay as they are. Refills of
+// thousands of items come this way, so it asks the platform list nothing.
+bool TsfSkinCustomListBox::AppendedBelowView(int first) {
+  int count = Items().Count();
+  if (!FVScrollBar || FHorizontalExtent || FRowCount > 0 || FSyncing || first != count - 1) return false;
+  if (FVScrollBar->Max() != first - 1) return false;
+  int top = FVScrollBar->Position(), visible = FVScrollBar->PageSize();
+  FVScrollBar->SetRange(0, first, visible, top);
+  if (first <= top + visible) FListBox->Invalidate();
+  return true;
 }
 
 // ---- properties -------------------------------------------------------------------------

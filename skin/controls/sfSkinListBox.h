@@ -138,7 +138,8 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   friend class TsfListBox;
   friend class TsfListBoxStrings;
 
-  void ItemsChanged();
+  void ItemsChanged(int first);
+  bool AppendedBelowView(int first);
   void ListWheel(int delta);
   bool StepHorizontalBar(bool forward);
   void PaintListItems(HDC dc);

@@ -380,15 +380,31 @@ void TsfSkinScrollBar::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TsfSkinScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TsfSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (EndPress() && Button == mbLeft && OnLastChange) OnLastChange(this);
+}
+
+// True when a thumb drag ended.
+bool TsfSkinScrollBar::EndPress() {
   FMousePressed = false;
   if (FTimerMode == tmPageBack || FTimerMode == tmPageForward) StopTimer();
-  if (FCapturedPart == sfsbNoPart) return;
+  if (FCapturedPart == sfsbNoPart) return false;
   bool endedDrag = FCapturedPart == sfsbThumb && FDragging;
   if (IsButton(FCapturedPart)) StopTimer();
   FDragging = false;
   FCapturedPart = sfsbNoPart;
   Invalidate();
-  if (endedDrag && Button == mbLeft && OnLastChange) OnLastChange(this);
+  return endedDrag;
+}
+
+// The release never comes when another window takes the mouse (Alt+Tab, a window
+// that activates) or the bar is disabled or hidden while held: the press ends
+// here instead, so a held arrow does not run the list to its end.
+void TsfSkinScrollBar::CancelPress() {
+  if (!FMousePressed && FCapturedPart == sfsbNoPart && !FTimerRunning) return;
+  bool endedDrag = EndPress();
+  StopTimer();
+  FTimerMode = tmNone;
+  if (endedDrag && OnLastChange) OnLastChange(this);
 }
 
 void TsfSkinScrollBar::MouseLeave() {
@@ -420,8 +436,18 @@ void TsfSkinScrollBar::DoExit() {
   TsfSkinCustomControl::DoExit();
 }
 
+void TsfSkinScrollBar::Invalidate() {
+  if (FPaintPending || !HandleAllocated()) return;
+  FPaintPending = true;
+  TsfSkinCustomControl::Invalidate();
+}
+
 void TsfSkinScrollBar::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case WM_PAINT:
+    case WM_CREATE:
+      FPaintPending = false;
+      break;
     case WM_TIMER:
       if (m.WParam == kRepeatTimer) {
         TimerTick();
@@ -440,6 +466,16 @@ void TsfSkinScrollBar::WndProc(TMessage& m) {
       break;
     case WM_DESTROY:
       StopTimer();
+      break;
+    case WM_CANCELMODE:
+      CancelPress();
+      break;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(m.LParam) != HandleValue()) CancelPress();
+      break;
+    case WM_ENABLE:
+    case WM_SHOWWINDOW:
+      if (!m.WParam) CancelPress();
       break;
   }
   TsfSkinCustomControl::WndProc(m);

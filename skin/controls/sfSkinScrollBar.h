@@ -50,6 +50,9 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
 
   void FetchSkin() override;
   void WndProc(TMessage& message) override;
+  // Asks for a paint unless one is already due, so a burst of range changes (a
+  // list being filled) costs one request.
+  void Invalidate() override;
 
   TNotifyEvent OnChange;
   TNotifyEvent OnLastChange;
@@ -82,6 +85,8 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
   bool MouseBeforeThumb() const;
   bool MouseAfterThumb() const;
   void UpdateHotPart(TPoint p);
+  bool EndPress();
+  void CancelPress();
   void StartTimer(unsigned ms);
   void StopTimer();
   void TimerTick();
@@ -107,4 +112,5 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
   TTimerMode FTimerMode = tmNone;
   bool FTimerWait = false;
   bool FTimerRunning = false;
+  bool FPaintPending = false;
 };

@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "db/KeyDerivation.h"
 #include "db/Utf8.h"
 #include "ui/CodePage.h"
 
@@ -52,6 +53,18 @@ struct RawConnection {
   ~RawConnection() { sqlite3_close_v2(Handle); }
   sqlite3* Handle = nullptr;
 };
+
+std::string ToHex(const std::string& bytes) {
+  static const char digits[] = "0123456789abcdef";
+  std::string out;
+  for (unsigned char c : bytes) {
+    out += digits[c >> 4];
+    out += digits[c & 15];
+  }
+  return out;
+}
+
+std::string ToHex(const TSha256Digest& d) { return ToHex(std::string(d.begin(), d.end())); }
 
 }  // namespace
 
@@ -152,4 +165,19 @@ TEST_F(QueryOpenErrorsTest, PathsOutsideTheAnsiCodePageReachTheFile) {
   Rs->SQL().SetText("SELECT * FROM SPECT Where ParentID=0");
   Rs->Open();
   EXPECT_EQ(Rs->FieldByName("EffectName").AsString(), "菜单导航");
+}
+
+// Connections after the first hand the engine the derived key: it must be the key
+// the cipher itself derives from the password and the file's salt.
+TEST_F(QueryOpenErrorsTest, DerivedKeyOpensTheFileAsThePasswordDoes) {
+  EXPECT_EQ(ToHex(Sha256("abc")), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+  EXPECT_EQ(ToHex(Pbkdf2HmacSha256("passwd", "salt", 1, 16)), "55ac046e56e3089fec1691c22544b605");
+  std::string salt(16, '\0');
+  std::ifstream(File(), std::ios::binary).read(salt.data(), 16);
+  const std::string raw = "raw:" + Pbkdf2HmacSha256(CataloguePassword, salt, 64007, 32);
+  RawConnection keyed(File());
+  sqlite3_key(keyed.Handle, raw.data(), static_cast<int>(raw.size()));
+  EXPECT_EQ(sqlite3_exec(keyed.Handle, "SELECT count(*) FROM SPECT", nullptr, nullptr, nullptr), SQLITE_OK);
+  EXPECT_EQ(RowCount(), 2);
+  EXPECT_EQ(RowCount(), 2);
 }

@@ -136,3 +136,20 @@ TEST_F(QueryReadTest, LookupOfNamesWithQuotesMatchesOnlyTheirOwnRow) {
               Strings{"code " + std::to_string(i)});
   }
 }
+
+// The name look-up ignores the case of the Latin letters, as the store the
+// statements were written for did; every other character, Chinese and full-width
+// letters included, must match exactly. Quotes still stay inside the name.
+TEST_F(QueryReadTest, LookupIgnoresTheCaseOfLatinLettersOnly) {
+  AppendCatalogueRows(File(), CataloguePassword,
+                      {{1, "Flash菜单", "one"}, {2, "ＡＢＣ", "full"}, {3, "Say \"Hi\"", "quoted"}});
+  auto lookup = [&](const std::string& name) {
+    return Read("SELECT * FROM SPECT Where EffectName=" + JetQuotedStr(name), "Code");
+  };
+  EXPECT_EQ(lookup("FLASH菜单"), Strings{"one"});
+  EXPECT_EQ(lookup("flash菜单"), Strings{"one"});
+  EXPECT_EQ(lookup("ＡＢＣ"), Strings{"full"});
+  EXPECT_EQ(lookup("ａｂｃ"), Strings{});
+  EXPECT_EQ(lookup("say \"hi\""), Strings{"quoted"});
+  EXPECT_EQ(lookup("say \"hi"), Strings{});
+}

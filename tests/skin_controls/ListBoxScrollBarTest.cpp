@@ -2,6 +2,8 @@
 // setters, the thumb and the buttons, and its plain look.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "SkinControlTestSupport.h"
 #include "skin/controls/sfPlainDraw.h"
 #include "skin/controls/sfSkinScrollBar.h"
@@ -129,6 +131,45 @@ TEST(ListBoxScrollBar, HeldButtonRepeatsAfterADelayAndRightButtonDoesNothing) {
   int released = f.Bar->Position();
   PumpUntil([] { return false; }, 200);
   EXPECT_EQ(f.Bar->Position(), released);
+}
+
+// A held arrow whose release never comes (the capture went to another window, the
+// press was cancelled, the bar disabled or hidden) stops as a release would.
+TEST(ListBoxScrollBar, LostCaptureCancelDisableAndHideStopTheRepeat) {
+  TPointerGuard pointer;
+  for (int way = 0; way < 4; ++way) {
+    SCOPED_TRACE(way);
+    TBarForm f;
+    f.PointAt(190, 9);
+    f.Send(WM_LBUTTONDOWN, MK_LBUTTON, 190, 9);
+    ASSERT_EQ(f.Bar->Position(), 1);
+    switch (way) {
+      case 0: SetCapture(f.Form->Handle()); break;
+      case 1: SendMessageW(f.Bar->Handle(), WM_CANCELMODE, 0, 0); break;
+      case 2: EnableWindow(f.Bar->Handle(), FALSE); break;
+      case 3: ShowWindow(f.Bar->Handle(), SW_HIDE); break;
+    }
+    PumpUntil([] { return false; }, 800);
+    EXPECT_EQ(f.Bar->Position(), 1);
+    ReleaseCapture();
+  }
+}
+
+// The thumb follows the mouse from where it was taken: with 30 items, 19 in view
+// and the thumb at top index 5, a one-pixel move stays at 5 or next to it.
+TEST(ListBoxScrollBar, DraggedThumbMovesFromWhereItWasTaken) {
+  TBarForm f;
+  f.Bar->SetKind(sbVertical);
+  f.Bar->SetBounds(0, 0, 19, 404);
+  f.Bar->SetRange(0, 29, 19, 5);
+  TRect thumb = f.Bar->Layout().Parts[sfsbThumb];
+  int x = thumb.Left + 5, y = thumb.Top + 5;
+  f.Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+  f.Send(WM_MOUSEMOVE, MK_LBUTTON, x, y + 1);
+  EXPECT_LE(std::abs(f.Bar->Position() - 5), 1);
+  f.Send(WM_MOUSEMOVE, MK_LBUTTON, x, 10000);
+  EXPECT_EQ(f.Bar->Position(), 11);  // 29 - 19 + 1
+  f.Send(WM_LBUTTONUP, 0, x, 10000);
 }
 
 TEST(ListBoxScrollBar, PressInTheTrackPagesTowardsThePointer) {
