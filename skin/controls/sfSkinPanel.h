@@ -6,9 +6,14 @@
 #include <string>
 
 #include "sfSkinCustomControl.h"
+#include "sfSkinPanelCaption.h"
 
 enum TsfSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
-enum TsfImagePosition { sfipDefault, sfipLeft };
+
+// The four size limits a roll clears and puts back afterwards.
+struct TsfSavedConstraints {
+  int MaxWidth = 0, MinWidth = 0, MaxHeight = 0, MinHeight = 0;
+};
 
 // The values a panel copies from its panel-kind definition.
 struct TsfPanelSkinValues {
@@ -87,6 +92,9 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   void DrawSkinImage(TBitmap& B) override;
   // Called at the end of the transparent paints, for a descendant to draw over them.
   virtual void PaintOverlay(TCanvas& C) { (void)C; }
+  // The pen of the transparent looks: the picture's pixel in the middle of the skin
+  // image's bottom row.
+  TColor TransparentPenColor();
   void ParentBackgroundChanged() override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   // Does the picture have a background of its own for the client area.
@@ -94,14 +102,21 @@ class TsfSkinPanel : public TsfSkinCustomControl {
 
  private:
   void PaintTransparent();
+  void PaintFrameCaption();
   void PaintClientOnly();
   void PaintBackgroundPicture();
   void DrawPlainCaption(TCanvas& C);
-  void DrawSkinCaption(TCanvas& C, TRect r);
-  void DrawCaptionImage(TCanvas& C, int x, int areaTop, int areaHeight);
-  int CaptionImageWidth() const;
+  void DrawSkinCaption(TCanvas& C, const TRect& r);
+  void DrawCaptionFrame(TCanvas& C, const TRect& frame);
+  void DrawCheckImage(TCanvas& C, TPoint at);
+  TRect CheckImageRect() const;
+  void SetSkinCaptionFont(TCanvas& C);
+  void DrawCaptionImage(TCanvas& C, TPoint at);
+  TPoint CaptionImageSize() const;
   void Roll();
   void RealignIfPlain();
+  void SaveConstraints();
+  void RestoreConstraints();
 
   TsfSkinBorderStyle FBorderStyle = bvFrame;
   bool FCaptionMode = false;
@@ -121,6 +136,8 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   bool FTransparentMode = false;
   TsfPanelSkinValues FPanelSkin;
   TRect FSkinCaptionRect;
+  TsfSavedConstraints FSavedConstraints;
+  bool FConstraintsSaved = false;
 };
 
 // Makes `font` the font a definition names (fontname, fontheight, fontstyle, fontcolor).

@@ -2,8 +2,12 @@
 
 #include "sfSkinToolBar.h"
 
+#include <algorithm>
+
 #include "sfGraphicSkinCustomControl.h"
 #include "sfSkinSpeedButton.h"
+#include "skin/data/sfUtilsNinePart.h"
+#include "ui/Bitmap.h"
 
 namespace {
 
@@ -73,13 +77,52 @@ void TsfSkinToolBar::SetSkinData(TsfSkinData* value) {
 }
 
 void TsfSkinToolBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  int oldWidth = Width();
   TsfSkinPanel::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (FCanScroll) {
+    FLeftArrow = {0, 0, sfScrollArrowWidth, Height()};
+    FRightArrow = {Width() - sfScrollArrowWidth, 0, Width(), Height()};
+    if (Width() != oldWidth) {
+      FWidthGrowth = oldWidth > 0 && Width() > oldWidth ? Width() - oldWidth : 0;
+      UpdateScrollRange();
+    }
+    CentrePlainChildren();
+  }
   if (!FAdjustControls) return;
   std::vector<TControl*> children = FControls;
   for (TControl* c : children) {
     if (CentresItself(c)) c->SetBounds(c->Left(), c->Top(), c->Width(), c->Height());
   }
   CentrePlainChildren();
+}
+
+void TsfSkinToolBar::AdjustClientRect(TRect& rect) const {
+  TsfSkinPanel::AdjustClientRect(rect);
+  if (!FCanScroll || !FArrowsShown) return;
+  TRect client = ClientRect();
+  rect = {-FScrollPos, 0, -FScrollPos + std::max(FScrollMax, client.Width()), client.Height()};
+  if (!Skinned() || IsDesigning()) {
+    rect.Top = 1;
+    rect.Bottom = client.Height() - 1;
+  } else if (!(BorderStyle() == bvNone && SizingMode() == sfsmNinePart)) {
+    TsfSkinGeometry g = FSkin;
+    int w = Width(), h = Height();
+    g.CalcSkinSize(true, w, h);
+    rect.Top = g.NewClRect.Top;
+    rect.Bottom = g.NewClRect.Bottom;
+  }
+}
+
+void TsfSkinToolBar::DrawSkinImage(TBitmap& B) {
+  TBitmap* picture = SkinPicture();
+  if (FCanScroll && FArrowsShown && SizingMode() == sfsmHorizontal && picture) {
+    // Only the repeating middle: the ends of the bar sit under the arrows.
+    CreateHThreePartImage(B, *picture, FSkin.SkinRect, FSkin.LTPoint.x,
+                          FSkin.SkinWidth() - FSkin.RTPoint.x, Width(), FSkin.StretchEffect,
+                          tpMiddleOnly);
+    return;
+  }
+  TsfSkinPanel::DrawSkinImage(B);
 }
 
 void TsfSkinToolBar::CentrePlainChildren() {
@@ -91,6 +134,7 @@ void TsfSkinToolBar::CentrePlainChildren() {
 }
 
 void TsfSkinToolBar::WndProc(TMessage& m) {
+  if (HandleScrollMessage(m)) return;
   TsfSkinPanel::WndProc(m);
   if (m.Msg == WM_WINDOWPOSCHANGED) CentrePlainChildren();
 }

@@ -3,6 +3,15 @@
 // and hands its flat look and skin data to its speed buttons.
 #include "sfSkinPanel.h"
 
+class TsfDataSkinButtonControl;
+
+// Hit-test codes of the scroll arrows in the tool bar's non-client area.
+constexpr int sfHitScrollLeft = 30;
+constexpr int sfHitScrollRight = 31;
+// The scroll timer's id, and the arrows' width.
+constexpr unsigned sfScrollTimerId = 1;
+constexpr int sfScrollArrowWidth = 12;
+
 class TsfSkinToolBar : public TsfSkinPanel {
  public:
   explicit TsfSkinToolBar(TComponent* AOwner);
@@ -24,7 +33,7 @@ class TsfSkinToolBar : public TsfSkinPanel {
   int WidthWithoutCaptions() const { return FWidthWithoutCaptions; }
   void SetWidthWithoutCaptions(int value) { FWidthWithoutCaptions = value; }
   bool CanScroll() const { return FCanScroll; }
-  void SetCanScroll(bool value) { FCanScroll = value; }
+  void SetCanScroll(bool value);
   bool HotScroll() const { return FHotScroll; }
   void SetHotScroll(bool value) { FHotScroll = value; }
   // Pixels per scroll step (0: one client width); negative values are ignored.
@@ -37,13 +46,45 @@ class TsfSkinToolBar : public TsfSkinPanel {
   // Also given to every child speed button present now.
   void SetSkinData(TsfSkinData* value) override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void AdjustClientRect(TRect& rect) const override;
   // The top at which a child `height` high sits centred in the client area.
   int CentredTop(int height) const;
 
+  // Scroll state: the arrows, the range maximum, the position and the page.
+  bool ArrowsShown() const { return FArrowsShown; }
+  int ScrollMax() const { return FScrollMax; }
+  int ScrollPosition() const { return FScrollPos; }
+  int ScrollPage() const { return FScrollPage; }
+  // Which arrow scrolls on the timer: 0 none, 1 left, 2 right.
+  int TimerMode() const { return FTimerMode; }
+  bool ArrowHot(bool left) const { return left ? FHotLeft : FHotRight; }
+  bool ArrowDown(bool left) const { return left ? FDownLeft : FDownRight; }
+  // Looks at the children again: shows or hides the arrows and fixes the range.
+  void UpdateScrollRange();
+  // The image of one arrow in its current state, the arrow's size.
+  void DrawArrowImage(TBitmap& B, bool left);
+
   void WndProc(TMessage& message) override;
+
+ protected:
+  void DrawSkinImage(TBitmap& B) override;
 
  private:
   void CentrePlainChildren();
+  // ---- scrolling
+  bool HandleScrollMessage(TMessage& m);
+  void HandleNcCalcSize(TMessage& m);
+  int ArrowHitTest(TPoint screen);
+  void SetArrowsShown(bool value);
+  void SetHot(bool left, bool right);
+  void PressArrow(int hit);
+  void ReleaseArrow();
+  void StartScrollTimer(int mode);
+  void StopScrollTimer();
+  void ScrollStep(int direction);
+  void MoveToPosition(int pos);
+  void PaintArrows();
+  TsfDataSkinButtonControl* ResizeButtonDef() const;
 
   bool FAdjustControls = true;
   bool FFlat = false;
@@ -55,6 +96,18 @@ class TsfSkinToolBar : public TsfSkinPanel {
   bool FHotScroll = false;
   int FScrollOffset = 0;
   int FScrollTimerInterval = 50;
+
+  bool FArrowsShown = false;
+  int FScrollMax = 0;
+  int FScrollPos = 0;
+  int FRecordedPos = 0;  // the position the children were last moved to
+  int FScrollPage = 0;
+  int FWidthGrowth = 0;
+  bool FHotLeft = false, FHotRight = false;
+  bool FDownLeft = false, FDownRight = false;
+  bool FTrackingNcLeave = false;
+  int FTimerMode = 0;
+  TRect FLeftArrow, FRightArrow;
 };
 
 // When `control` sits on a tool bar that centres its children, replaces `top` with
