@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "Action.h"
 #include "Exception.h"
 #include "Messages.h"
 #include "WinControl.h"
@@ -35,7 +36,73 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_uni
 
 TControl::~TControl() {
   SetDestroying();
+  if (FActionLink) RemoveFreeNotification(FActionLink->Action());
+  FActionLink.reset();
   if (FParent) FParent->RemoveControl(this);
+}
+
+TBasicAction* TControl::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+void TControl::SetAction(TBasicAction* value) {
+  if (value == Action()) return;
+  if (FActionLink) RemoveFreeNotification(FActionLink->Action());
+  FActionLink.reset();
+  if (!value) return;
+  FActionLink = std::make_unique<TActionLink>(this, value);
+  FreeNotification(value);
+  ActionChange(value, IsLoading());
+}
+
+void TControl::ActionChange(TBasicAction* Sender, bool CheckDefaults) {
+  auto* action = dynamic_cast<TAction*>(Sender);
+  if (!action) return;
+  if (!CheckDefaults || FCaption.empty()) SetCaption(action->Caption());
+  if (!CheckDefaults || FEnabled) SetEnabled(action->Enabled());
+  if (!CheckDefaults || FVisible) SetVisible(action->Visible());
+}
+
+void TControl::SetAnchors(TAnchors value) {
+  if (value == FAnchors) return;
+  FAnchors = value;
+  UpdateAnchorRules();
+}
+
+void TControl::SetConstraints(const TSizeConstraints& value) {
+  if (value == FConstraints) return;
+  FConstraints = value;
+  SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
+void TControl::ConstrainSize(int& width, int& height) const {
+  const TSizeConstraints& c = FConstraints;
+  if (c.MaxWidth > 0 && width > c.MaxWidth) width = c.MaxWidth;
+  if (c.MinWidth > 0 && width < c.MinWidth) width = c.MinWidth;
+  if (c.MaxHeight > 0 && height > c.MaxHeight) height = c.MaxHeight;
+  if (c.MinHeight > 0 && height < c.MinHeight) height = c.MinHeight;
+}
+
+void TControl::UpdateAnchorRules() {
+  if (!FParent || FParent->FAligning) return;
+  TRect r = FParent->ClientRect();
+  FAnchorRightGap = r.Right - (FLeft + FWidth);
+  FAnchorBottomGap = r.Bottom - (FTop + FHeight);
+}
+
+void TControl::AnchorIn(const TRect& r) {
+  int l = FLeft, t = FTop, w = FWidth, h = FHeight;
+  if (FAnchors.Contains(akRight)) {
+    if (FAnchors.Contains(akLeft))
+      w = r.Right - FAnchorRightGap - l;
+    else
+      l = r.Right - FAnchorRightGap - w;
+  }
+  if (FAnchors.Contains(akBottom)) {
+    if (FAnchors.Contains(akTop))
+      h = r.Bottom - FAnchorBottomGap - t;
+    else
+      t = r.Bottom - FAnchorBottomGap - h;
+  }
+  SetBounds(l, t, w, h);
 }
 
 void TControl::SetParent(TWinControl* value) {
@@ -55,12 +122,14 @@ void TControl::StoreBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  ConstrainSize(AWidth, AHeight);
   if (AWidth < 0) AWidth = 0;
   if (AHeight < 0) AHeight = 0;
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
   if (FParent && FVisible) FParent->InvalidateChild(this);
   StoreBounds(ALeft, ATop, AWidth, AHeight);
   if (FParent && FVisible) FParent->InvalidateChild(this);
+  UpdateAnchorRules();
   RequestAlign();
 }
 
@@ -248,7 +317,11 @@ void TControl::WndProc(TMessage& m) {
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  // A handler of the control's own goes before its action's.
+  if (OnClick)
+    OnClick(this);
+  else if (FActionLink && !IsDesigning())
+    FActionLink->Execute();
 }
 void TControl::DblClick() {
   if (OnDblClick) OnDblClick(this);
@@ -271,9 +344,12 @@ void TControl::MouseLeave() {
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && FActionLink && AComponent == FActionLink->Action())
+    FActionLink.reset();
 }
 
 void TControl::Loaded() {
+  UpdateAnchorRules();
   ParentFontChanged();
   ParentColorChanged();
 }

@@ -8,6 +8,8 @@
 #include "Types.h"
 #include "WinHandles.h"
 
+class TActionLink;
+class TBasicAction;
 class TWinControl;
 
 class TControl : public TComponent {
@@ -40,6 +42,24 @@ class TControl : public TComponent {
 
   TAlign Align() const { return FAlign; }
   void SetAlign(TAlign value);
+  // Left and top by default. A control anchored right (or bottom) keeps its distance
+  // to that edge of its parent when the parent is resized; anchored to both edges
+  // it stretches.
+  TAnchors Anchors() const { return FAnchors; }
+  void SetAnchors(TAnchors value);
+  const TSizeConstraints& Constraints() const { return FConstraints; }
+  void SetConstraints(const TSizeConstraints& value);
+  // Brings a size within Constraints.
+  void ConstrainSize(int& width, int& height) const;
+
+  // The action the control shows and executes when clicked; cleared when the action
+  // is destroyed.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* value);
+  TActionLink* ActionLink() const { return FActionLink.get(); }
+  // The linked action changed (or was just linked, with CheckDefaults: then only
+  // properties still at their defaults take the action's values).
+  virtual void ActionChange(TBasicAction* Sender, bool CheckDefaults);
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool value);
@@ -102,6 +122,7 @@ class TControl : public TComponent {
   TNotifyEvent OnMouseLeave;
   TNotifyEvent OnResize;
 
+  // OnClick when set, else the action.
   virtual void Click();
   virtual void DblClick();
 
@@ -126,6 +147,10 @@ class TControl : public TComponent {
   // and by windows that report a size the platform gave them).
   void StoreBounds(int ALeft, int ATop, int AWidth, int AHeight);
   void RequestAlign();
+  // Notes the distances to the parent's right and bottom edges that anchoring keeps.
+  void UpdateAnchorRules();
+  // Places the control by its anchors in a parent client area of `clientRect`.
+  void AnchorIn(const TRect& clientRect);
 
   bool FMouseInControl = false;
   // A left press and release inside the control raise Click. Controls that
@@ -141,6 +166,11 @@ class TControl : public TComponent {
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TAlign FAlign = alNone;
+  TAnchors FAnchors{akLeft, akTop};
+  TSizeConstraints FConstraints;
+  int FAnchorRightGap = 0;
+  int FAnchorBottomGap = 0;
+  std::unique_ptr<TActionLink> FActionLink;
   bool FVisible = true;
   bool FEnabled = true;
   bool FOpaque = true;

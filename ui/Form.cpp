@@ -209,8 +209,28 @@ void TForm::Release() {
     delete this;
 }
 
+TForm* GetParentForm(TControl* control) {
+  for (TControl* c = control; c; c = c->Parent())
+    if (auto* form = dynamic_cast<TForm*>(c)) return form;
+  return nullptr;
+}
+
+void TForm::SendFocusChanged() {
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(FActiveControl));
+}
+
+void TForm::ControlRemoved(TControl* control) {
+  if (!FActiveControl) return;
+  if (FActiveControl == control) FActiveControl = nullptr;
+  else if (control->IsWindowed() && static_cast<TWinControl*>(control)->ContainsControl(FActiveControl))
+    FActiveControl = nullptr;
+}
+
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case CM_FOCUSCHANGED:
+      FActiveControl = reinterpret_cast<TWinControl*>(m.LParam);
+      break;
     case WM_CLOSE:
       Close();
       return;

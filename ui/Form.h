@@ -37,6 +37,11 @@ class TForm : public TCustomControl {
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle value);
 
+  // The control of this form that last took the focus, or nullptr.
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  // Tells every control again which one has the focus (CM_FOCUSCHANGED).
+  void SendFocusChanged();
+
   void Close();
   TModalResult ShowModal();
   TModalResult ModalResult() const { return FModalResult; }
@@ -59,6 +64,7 @@ class TForm : public TCustomControl {
   virtual void DoCreate();
   virtual void DoClose(TCloseAction& action);
   virtual bool CloseQuery();
+  void ControlRemoved(TControl* control) override;
 
  private:
   // Width and height the frame adds around the client area.
@@ -70,4 +76,8 @@ class TForm : public TCustomControl {
   TBorderStyle FBorderStyle = bsSizeable;
   TModalResult FModalResult = mrNone;
   bool FModal = false;
+  TWinControl* FActiveControl = nullptr;
 };
+
+// The form a control sits on (the control itself when it is one), or nullptr.
+TForm* GetParentForm(TControl* control);

@@ -9,7 +9,7 @@
 #include "Types.h"
 #include "WinHandles.h"
 
-enum class THandleKind { Window, DC, Bitmap, Font, Brush, Pen, Region, Count_ };
+enum class THandleKind { Window, DC, Bitmap, Font, Brush, Pen, Region, ImageList, Count_ };
 
 int LiveHandles(THandleKind kind);
 void CountHandle(THandleKind kind, int delta);

@@ -94,6 +94,20 @@ constexpr auto ssRight = TShiftStateItem::ssRight;
 constexpr auto ssMiddle = TShiftStateItem::ssMiddle;
 constexpr auto ssDouble = TShiftStateItem::ssDouble;
 
+// The parent's edges a control keeps its distance to when the parent is resized.
+enum class TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSet<TAnchorKind>;
+constexpr auto akLeft = TAnchorKind::akLeft;
+constexpr auto akTop = TAnchorKind::akTop;
+constexpr auto akRight = TAnchorKind::akRight;
+constexpr auto akBottom = TAnchorKind::akBottom;
+
+// Limits of a control's size; 0 sets no limit.
+struct TSizeConstraints {
+  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  friend constexpr bool operator==(const TSizeConstraints&, const TSizeConstraints&) = default;
+};
+
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };

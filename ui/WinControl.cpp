@@ -42,6 +42,21 @@ HWND ReflectionTarget(const TMessage& m) {
   return nullptr;
 }
 
+bool IsBroadcastMessage(unsigned msg) {
+  return msg == CM_DIALOGKEY || msg == CM_DIALOGCHAR || msg == CM_FOCUSCHANGED;
+}
+
+// The WM_GETDLGCODE bits a control answers when it takes `key` itself.
+unsigned WantedDialogCode(unsigned key) {
+  switch (key) {
+    case VK_TAB: return DLGC_WANTTAB | DLGC_WANTALLKEYS;
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+      return DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+    case VK_RETURN: case VK_ESCAPE: return DLGC_WANTALLKEYS | DLGC_WANTMESSAGE;
+  }
+  return 0;
+}
+
 }  // namespace
 
 const wchar_t* OwnWindowClassName() {
@@ -197,6 +212,7 @@ void TWinControl::InsertControl(TControl* c) {
   }
   c->Perform(CM_PARENTFONTCHANGED);
   c->Perform(CM_PARENTCOLORCHANGED);
+  c->UpdateAnchorRules();
   InvalidateChild(c);
   if (c->Align() != alNone) Realign();
 }
@@ -210,6 +226,7 @@ void TWinControl::RemoveControl(TControl* c) {
   FControls.erase(it);
   FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), c), FTabList.end());
   c->FParent = nullptr;
+  RootParent()->ControlRemoved(c);
   if (c->IsWindowed()) static_cast<TWinControl*>(c)->DestroyHandle();
   if (c->Align() != alNone && !IsDestroying()) Realign();
 }
@@ -231,11 +248,13 @@ TControl* TWinControl::GraphicControlAt(TPoint p) const {
 // ---- bounds and alignment ------------------------------------------------------
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  ConstrainSize(AWidth, AHeight);
   if (AWidth < 0) AWidth = 0;
   if (AHeight < 0) AHeight = 0;
   if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height()) return;
   bool resized = AWidth != Width() || AHeight != Height();
   StoreBounds(ALeft, ATop, AWidth, AHeight);
+  UpdateAnchorRules();
   if (FHandle)
     SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   if (resized) Realign();
@@ -252,6 +271,7 @@ void TWinControl::UpdateBoundsFromWindow() {
   bool resized = r.right - r.left != Width() || r.bottom - r.top != Height();
   if (r.left == Left() && r.top == Top() && !resized) return;
   StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  UpdateAnchorRules();
   if (resized) Realign();
 }
 
@@ -293,6 +313,12 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::AlignControls(TRect& r) {
+  // Anchored controls follow the client area as a whole; aligned ones share it out.
+  TRect client = ClientRect();
+  for (TControl* c : FControls)
+    if (c->Align() == alNone && c->Visible() &&
+        (c->Anchors().Contains(akRight) || c->Anchors().Contains(akBottom)))
+      c->AnchorIn(client);
   // Each edge in turn; controls on the same edge stack outward from it in the
   // order of their current positions (stable for equal positions).
   static const TAlign order[] = {alTop, alBottom, alLeft, alRight, alClient};
@@ -527,7 +553,46 @@ bool TWinControl::HandleSetCursor(TMessage& m) {
 
 // ---- keyboard --------------------------------------------------------------------
 
+TWinControl* TWinControl::RootParent() {
+  TWinControl* root = this;
+  while (root->Parent()) root = root->Parent();
+  return root;
+}
+
+void TWinControl::Broadcast(TMessage& m) {
+  // A copy: a control may change the list while it handles the message.
+  std::vector<TControl*> children = FControls;
+  for (TControl* c : children) {
+    if (std::find(FControls.begin(), FControls.end(), c) == FControls.end()) continue;
+    c->WndProc(m);
+    if (m.Result != 0) return;
+  }
+}
+
+unsigned TWinControl::DialogCode(const TMessage& m) {
+  MSG msg{FHandle, m.Msg, m.WParam, m.LParam, 0, {0, 0}};
+  return static_cast<unsigned>(Perform(WM_GETDLGCODE, m.WParam, reinterpret_cast<LPARAM>(&msg)));
+}
+
+bool TWinControl::OfferDialogKey(const TMessage& m) {
+  unsigned wanted = WantedDialogCode(static_cast<unsigned>(m.WParam));
+  if (wanted == 0 || (DialogCode(m) & wanted) != 0) return false;
+  return RootParent()->Perform(CM_DIALOGKEY, m.WParam, CurrentKeyShiftState().Bits()) != 0;
+}
+
+bool TWinControl::OfferDialogChar(const TMessage& m) {
+  if (m.WParam < 0x20 || m.WParam >= 0x7F) return false;  // accelerators are Latin
+  if (m.Msg == WM_CHAR && (DialogCode(m) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) != 0) return false;
+  return RootParent()->Perform(CM_DIALOGCHAR, m.WParam, CurrentKeyShiftState().Bits()) != 0;
+}
+
 void TWinControl::HandleKey(TMessage& m) {
+  if ((m.Msg == WM_CHAR || m.Msg == WM_SYSCHAR) && OfferDialogChar(m)) return;
+  if (m.Msg == WM_SYSCHAR) {
+    DefaultHandler(m);
+    return;
+  }
+  if (m.Msg == WM_KEYDOWN && OfferDialogKey(m)) return;
   if (m.Msg == WM_CHAR) {
     if (m.WParam < 0x80) {
       char ch = static_cast<char>(m.WParam);
@@ -610,18 +675,19 @@ void TWinControl::WndProc(TMessage& m) {
     DefaultHandler(m);
     return;
   }
-  if (m.Msg >= CM_BASE && m.Msg < CN_BASE) {
+  if (IsFrameworkMessage(m.Msg)) {
     TControl::WndProc(m);
+    if (m.Result == 0 && IsBroadcastMessage(m.Msg)) Broadcast(m);
     return;
   }
-  if (m.Msg >= CN_BASE && m.Msg < CN_BASE + 0x400) {
+  if (IsReflectionRange(m.Msg) && IsReflectedMessage(m.Msg - CN_BASE)) {
     // Not handled by the child: what the parent's platform procedure would answer.
     if (FHandle) m.Result = DefWindowProcW(GetParent(FHandle), m.Msg - CN_BASE, m.WParam, m.LParam);
     return;
   }
   if (HWND child = ReflectionTarget(m)) {
     TWinControl* target = FromHandle(child);
-    if (target && target != this) {
+    if (target && target != this && IsReflectedMessage(m.Msg)) {
       m.Result = target->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
       return;
     }
@@ -654,12 +720,16 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SETFOCUS:
       DefaultHandler(m);
       DoEnter();
+      // Buttons follow the focus (which one answers Enter, which is highlighted).
+      if (FHandle && GetFocus() == FHandle)
+        RootParent()->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(this));
       return;
     case WM_KILLFOCUS:
       DefaultHandler(m);
       DoExit();
       return;
     case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_KEYUP: case WM_SYSKEYUP: case WM_CHAR:
+    case WM_SYSCHAR:
       HandleKey(m);
       return;
   }

@@ -73,6 +73,11 @@ class TWinControl : public TControl {
   bool PaintingCopy() const { return FPaintingCopy; }
 
   void WndProc(TMessage& message) override;
+  // Hands `message` to every child in child order, a windowed child passing it on to
+  // its own children, until one sets a non-zero Result.
+  void Broadcast(TMessage& message);
+  // The top of this control's parent chain (itself when it has no parent).
+  TWinControl* RootParent();
   // The platform's handling of a message (the default procedure, or the
   // original procedure of a subclassed platform class).
   void DefaultHandler(TMessage& message);
@@ -98,6 +103,8 @@ class TWinControl : public TControl {
   // Paints the windowless children in child order, each clipped to itself.
   void PaintControls(HDC dc, const TRect& area);
   virtual void AlignControls(TRect& rect);
+  // Told on the top of the parent chain when `control` (with its children) left it.
+  virtual void ControlRemoved(TControl* control) { (void)control; }
   virtual void DoEnter();
   virtual void DoExit();
   virtual void KeyDown(std::uint16_t& Key, TShiftState Shift);
@@ -124,6 +131,11 @@ class TWinControl : public TControl {
   void TrackPointer(TControl* target);
   bool HandleSetCursor(TMessage& message);
   void HandleKey(TMessage& message);
+  // Offers a key or character the control does not take to the controls of its
+  // form; true when one of them handled it.
+  bool OfferDialogKey(const TMessage& message);
+  bool OfferDialogChar(const TMessage& message);
+  unsigned DialogCode(const TMessage& message);
   void ApplyWindowFont();
   TControl* MouseTarget(TPoint p) const;
 
