@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sfPlainDraw.h"
+#include "ui/ImageList.h"
 #include "sfSkinImage.h"
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
@@ -109,6 +110,22 @@ void TsfSkinPanel::SetSpacing(int value) {
   Invalidate();
 }
 
+void TsfSkinPanel::SetCaptionImageList(TCustomImageList* value) {
+  if (value == FCaptionImageList) return;
+  if (FCaptionImageList) RemoveFreeNotification(FCaptionImageList);
+  FCaptionImageList = value;
+  if (value) FreeNotification(value);
+  Invalidate();
+}
+
+void TsfSkinPanel::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FCaptionImageList) {
+    FCaptionImageList = nullptr;
+    Invalidate();
+  }
+}
+
 void TsfSkinPanel::SetCaptionImageIndex(int value) {
   if (value == FCaptionImageIndex) return;
   FCaptionImageIndex = value;
@@ -200,15 +217,15 @@ void TsfSkinPanel::ApplySkin() {
 
 void TsfSkinPanel::SaveConstraints() {
   if (FConstraintsSaved) return;
-  // The framework's controls have no size limits yet: there is nothing to clear,
-  // and the saved values stay those of an unlimited control.
-  FSavedConstraints = {};
+  FSavedConstraints = Constraints();
   FConstraintsSaved = true;
+  SetConstraints({});
 }
 
 void TsfSkinPanel::RestoreConstraints() {
   if (!FConstraintsSaved) return;
   FConstraintsSaved = false;
+  SetConstraints(FSavedConstraints);
 }
 
 void TsfSkinPanel::Roll() {

@@ -10,10 +10,7 @@
 
 enum TsfSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
 
-// The four size limits a roll clears and puts back afterwards.
-struct TsfSavedConstraints {
-  int MaxWidth = 0, MinWidth = 0, MaxHeight = 0, MinHeight = 0;
-};
+class TCustomImageList;
 
 // The values a panel copies from its panel-kind definition.
 struct TsfPanelSkinValues {
@@ -64,6 +61,9 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   void SetNumGlyphs(int value);
   int Spacing() const { return FSpacing; }
   void SetSpacing(int value);
+  // An image shown before the caption instead of the glyph.
+  TCustomImageList* CaptionImageList() const { return FCaptionImageList; }
+  void SetCaptionImageList(TCustomImageList* value);
   int CaptionImageIndex() const { return FCaptionImageIndex; }
   void SetCaptionImageIndex(int value);
   TsfImagePosition ImagePosition() const { return FImagePosition; }
@@ -97,6 +97,7 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   TColor TransparentPenColor();
   void ParentBackgroundChanged() override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // Does the picture have a background of its own for the client area.
   bool HasBackgroundPicture() const;
 
@@ -111,8 +112,11 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   void DrawCheckImage(TCanvas& C, TPoint at);
   TRect CheckImageRect() const;
   void SetSkinCaptionFont(TCanvas& C);
-  void DrawCaptionImage(TCanvas& C, TPoint at);
-  TPoint CaptionImageSize() const;
+  // The skinned caption prefers the list's image to the glyph; the plain one
+  // shows the list's image only when there is no glyph.
+  bool UsesListImage(bool listFirst) const;
+  void DrawCaptionImage(TCanvas& C, TPoint at, bool listFirst);
+  TPoint CaptionImageSize(bool listFirst) const;
   void Roll();
   void RealignIfPlain();
   void SaveConstraints();
@@ -136,7 +140,8 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   bool FTransparentMode = false;
   TsfPanelSkinValues FPanelSkin;
   TRect FSkinCaptionRect;
-  TsfSavedConstraints FSavedConstraints;
+  TCustomImageList* FCaptionImageList = nullptr;
+  TSizeConstraints FSavedConstraints;
   bool FConstraintsSaved = false;
 };
 

@@ -10,6 +10,7 @@
 #include "skin/data/sfUtilsNinePart.h"
 #include "skin/data/sfUtilsParentImage.h"
 #include "ui/Bitmap.h"
+#include "ui/ImageList.h"
 
 namespace {
 
@@ -102,12 +103,12 @@ void TsfSkinPanel::PaintFrameCaption() {
   c.Font().SetColor(textColor);
   TPoint text = Caption().empty() ? TPoint{0, c.TextHeight("W")} : c.TextExtent(Caption());
   TsfFrameCaptionLayout l =
-      LayoutFrameCaption(Width(), text, CaptionImageSize(), FSpacing, FCheckedMode,
+      LayoutFrameCaption(Width(), text, CaptionImageSize(true), FSpacing, FCheckedMode,
                          FCheckedMode ? SizeOf(CheckImageRect()) : TPoint{}, FRollUpMode);
   FSkinCaptionRect = l.Caption;
   if (FCheckedMode) DrawCheckImage(c, l.Check);
   DrawClearText(c, l.Caption, l.Text, Caption());
-  DrawCaptionImage(c, l.Image);
+  DrawCaptionImage(c, l.Image, true);
   if (FRollUpMode) DrawArrow(c, l.RollSlot, textColor, FRollUpState ? 4 : 3);
   int right = Width() - 1, bottom = Height() - 1;
   c.Pen().SetColor(pen);
@@ -164,7 +165,7 @@ void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
   c.Font().Assign(DefaultFont());
   int th = c.TextHeight(Caption());
   int ty = area.Top + area.Height() / 2 - th / 2;
-  TPoint image = CaptionImageSize();
+  TPoint image = CaptionImageSize(false);
   int w = c.TextWidth(Caption()) + (image.x > 0 ? image.x + FSpacing : 0);
   int tx = area.Left + 2;
   if (FDefaultAlignment == taRightJustify) tx = area.Right - w;
@@ -177,7 +178,7 @@ void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
   TPoint imageAt{tx, area.Top + area.Height() / 2 - image.y / 2};
   if (image.x > 0) tx += image.x + FSpacing;
   DrawClearText(c, area, {tx, ty}, Caption());
-  DrawCaptionImage(c, imageAt);
+  DrawCaptionImage(c, imageAt, false);
   if (FRollUpMode)
     DrawArrow(c, {area.Right, area.Top, area.Right + 10, area.Bottom}, clBtnText,
               FRollUpState ? 4 : 3);
@@ -185,9 +186,22 @@ void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
 
 // ---- caption images --------------------------------------------------------------------
 
-TPoint TsfSkinPanel::CaptionImageSize() const { return GlyphCellSize(FGlyph.get(), FNumGlyphs); }
+bool TsfSkinPanel::UsesListImage(bool listFirst) const {
+  bool holds = FCaptionImageList && FCaptionImageIndex >= 0 &&
+               FCaptionImageIndex < FCaptionImageList->Count();
+  return holds && (listFirst || FGlyph->Empty());
+}
 
-void TsfSkinPanel::DrawCaptionImage(TCanvas& C, TPoint at) {
+TPoint TsfSkinPanel::CaptionImageSize(bool listFirst) const {
+  if (UsesListImage(listFirst)) return {FCaptionImageList->Width(), FCaptionImageList->Height()};
+  return GlyphCellSize(FGlyph.get(), FNumGlyphs);
+}
+
+void TsfSkinPanel::DrawCaptionImage(TCanvas& C, TPoint at, bool listFirst) {
+  if (UsesListImage(listFirst)) {
+    FCaptionImageList->Draw(C, at.x, at.y, FCaptionImageIndex, Enabled());
+    return;
+  }
   if (FGlyph->Empty()) return;
   int glyphNo = !Enabled() && FNumGlyphs == 2 ? 2 : 1;
   DrawStripGlyph(C, at.x, at.y, *FGlyph, FNumGlyphs, glyphNo);
@@ -236,7 +250,7 @@ void TsfSkinPanel::DrawSkinCaption(TCanvas& C, const TRect& r) {
   in.Rect = r;
   in.Alignment = FPanelSkin.alignment;
   in.TextSize = C.TextExtent(Caption());
-  in.ImageSize = CaptionImageSize();
+  in.ImageSize = CaptionImageSize(true);
   in.Spacing = FSpacing;
   in.ImagePosition = FImagePosition;
   in.CheckedMode = FCheckedMode;
@@ -255,7 +269,7 @@ void TsfSkinPanel::DrawSkinCaption(TCanvas& C, const TRect& r) {
   }
   if (!l.Frame.IsEmpty()) DrawCaptionFrame(C, l.Frame);
   DrawClearText(C, l.TextArea, l.Text, Caption());
-  DrawCaptionImage(C, l.Image);
+  DrawCaptionImage(C, l.Image, true);
 }
 
 void TsfSkinPanel::DrawCaptionFrame(TCanvas& C, const TRect& frame) {

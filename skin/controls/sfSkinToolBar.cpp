@@ -8,6 +8,7 @@
 #include "sfSkinSpeedButton.h"
 #include "skin/data/sfUtilsNinePart.h"
 #include "ui/Bitmap.h"
+#include "ui/ImageList.h"
 
 namespace {
 
@@ -50,6 +51,38 @@ void TsfSkinToolBar::SetFlat(bool value) {
   FFlat = value;
   for (TControl* c : FControls)
     if (auto* b = dynamic_cast<TsfSkinSpeedButton*>(c)) b->SetFlat(value);
+}
+
+void TsfSkinToolBar::ReferToImages(TCustomImageList*& field, TCustomImageList* value) {
+  TCustomImageList* old = field;
+  field = value;
+  // One list may serve as two of the three: its notice stays while any refers to it.
+  if (old && old != FImages && old != FHotImages && old != FDisabledImages)
+    RemoveFreeNotification(old);
+  if (value) FreeNotification(value);
+}
+
+void TsfSkinToolBar::SetImages(TCustomImageList* value) {
+  if (value == FImages) return;
+  ReferToImages(FImages, value);
+  for (TControl* c : FControls)
+    if (auto* b = dynamic_cast<TsfSkinSpeedButton*>(c)) b->Invalidate();
+}
+
+void TsfSkinToolBar::SetHotImages(TCustomImageList* value) {
+  if (value != FHotImages) ReferToImages(FHotImages, value);
+}
+
+void TsfSkinToolBar::SetDisabledImages(TCustomImageList* value) {
+  if (value != FDisabledImages) ReferToImages(FDisabledImages, value);
+}
+
+void TsfSkinToolBar::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinPanel::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FImages) FImages = nullptr;
+  if (AComponent == FHotImages) FHotImages = nullptr;
+  if (AComponent == FDisabledImages) FDisabledImages = nullptr;
 }
 
 void TsfSkinToolBar::SetShowCaptions(bool value) {

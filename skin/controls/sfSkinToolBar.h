@@ -4,6 +4,7 @@
 #include "sfSkinPanel.h"
 
 class TsfDataSkinButtonControl;
+class TCustomImageList;
 
 // Hit-test codes of the scroll arrows in the tool bar's non-client area.
 constexpr int sfHitScrollLeft = 30;
@@ -22,6 +23,14 @@ class TsfSkinToolBar : public TsfSkinPanel {
   // Copied to every child speed button when set.
   bool Flat() const { return FFlat; }
   void SetFlat(bool value);
+  // Images of the child speed buttons that have no glyph. Setting Images repaints
+  // them; the hot and disabled lists are only stored.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* value);
+  TCustomImageList* HotImages() const { return FHotImages; }
+  void SetHotImages(TCustomImageList* value);
+  TCustomImageList* DisabledImages() const { return FDisabledImages; }
+  void SetDisabledImages(TCustomImageList* value);
   bool ShowCaptions() const { return FShowCaptions; }
   void SetShowCaptions(bool value);
   // ShowCaptions is copied to the speed buttons' ShowCaption.
@@ -68,9 +77,11 @@ class TsfSkinToolBar : public TsfSkinPanel {
 
  protected:
   void DrawSkinImage(TBitmap& B) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   void CentrePlainChildren();
+  void ReferToImages(TCustomImageList*& field, TCustomImageList* value);
   // ---- scrolling
   bool HandleScrollMessage(TMessage& m);
   void HandleNcCalcSize(TMessage& m);
@@ -88,6 +99,9 @@ class TsfSkinToolBar : public TsfSkinPanel {
 
   bool FAdjustControls = true;
   bool FFlat = false;
+  TCustomImageList* FImages = nullptr;
+  TCustomImageList* FHotImages = nullptr;
+  TCustomImageList* FDisabledImages = nullptr;
   bool FShowCaptions = false;
   bool FAutoShowHideCaptions = false;
   int FWidthWithCaptions = 0;

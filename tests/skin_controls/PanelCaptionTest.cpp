@@ -8,6 +8,7 @@
 #include "skin/controls/sfSkinPanel.h"
 #include "skin/controls/sfSkinPanelCaption.h"
 #include "ui/Bitmap.h"
+#include "ui/ImageList.h"
 
 namespace {
 
@@ -223,4 +224,54 @@ TEST(PanelSkinnedLook, DefinitionWithoutClientRectangleDrawsNoTilesAndReturns) {
   panel->SetSplitBorderPaint(false);  // the off-screen tiling
   image = ImageOf(*panel);
   EXPECT_NE(PixelAt(*image, 60, 40), TColor(clGreen));
+}
+
+TEST(PanelRollUp, SizeLimitsAreClearedWhileRolledUpAndComeBack) {
+  auto form = MakeSizedForm(400, 300);
+  auto* panel = new TsfSkinPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(0, 0, 120, 100);
+  panel->SetCaptionMode(true);
+  panel->SetRollUpMode(true);
+  TSizeConstraints limits;
+  limits.MinHeight = 80;
+  limits.MaxWidth = 300;
+  panel->SetConstraints(limits);
+  panel->SetRollUpState(true);
+  EXPECT_EQ(panel->Height(), 23);  // DefaultCaptionHeight 22 + 1, below the limit
+  EXPECT_EQ(panel->Constraints(), TSizeConstraints{});
+  panel->SetRollUpState(false);
+  EXPECT_EQ(panel->Height(), 100);
+  EXPECT_EQ(panel->Constraints(), limits);
+  panel->SetRollUpState(true);
+  panel->SetRollUpMode(false);
+  panel->SetRollUpState(false);  // with the mode off the limits come back at once
+  EXPECT_EQ(panel->Constraints(), limits);
+  EXPECT_FALSE(panel->RollUpState());
+}
+
+TEST(PanelPlainLook, CaptionImageListImageGoesBeforeTheTextUntilTheListIsGone) {
+  auto form = MakeSizedForm(400, 300);
+  auto* list = new TImageList(form.get(), 16, 16);
+  TBitmap red(16, 16);
+  red.Canvas().Brush().SetColor(clRed);
+  red.Canvas().FillRect({0, 0, 16, 16});
+  list->Add(red);
+  auto* panel = new TsfSkinPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(0, 0, 120, 100);
+  panel->SetCaptionMode(true);
+  panel->SetCaption("Ab");
+  panel->SetCaptionImageList(list);
+  panel->SetCaptionImageIndex(0);
+  // Text area (3, 3, 117, 20): the image at (area left + 2, centred) = (5, 3).
+  auto image = ImageOf(*panel);
+  EXPECT_EQ(PixelAt(*image, 5, 3), TColor(clRed));
+  EXPECT_EQ(PixelAt(*image, 20, 18), TColor(clRed));
+  panel->SetCaptionImageIndex(1);  // not in the list: no image
+  EXPECT_NE(PixelAt(*ImageOf(*panel), 5, 3), TColor(clRed));
+  panel->SetCaptionImageIndex(0);
+  delete list;
+  EXPECT_EQ(panel->CaptionImageList(), nullptr);
+  EXPECT_NE(PixelAt(*ImageOf(*panel), 5, 3), TColor(clRed));
 }

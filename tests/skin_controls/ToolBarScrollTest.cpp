@@ -1,6 +1,7 @@
 // Scrolling tool bars: the arrows in the non-client area, their hit codes and looks,
 // stepping by clicks and by the timer, the range following the tool bar's width,
-// and the skinned bar's middle-only image while the arrows show.
+// and the skinned bar's middle-only image while the arrows show; the bar's image
+// lists.
 #include <gtest/gtest.h>
 
 #include "SkinControlTestSupport.h"
@@ -9,6 +10,7 @@
 #include "skin/controls/sfSkinSpeedButton.h"
 #include "skin/controls/sfSkinToolBar.h"
 #include "ui/Bitmap.h"
+#include "ui/ImageList.h"
 
 namespace {
 
@@ -37,6 +39,13 @@ struct TScrollBar {
     RECT w;
     GetWindowRect(Bar->Handle(), &w);
     return SendMessageW(Bar->Handle(), WM_NCHITTEST, 0, MAKELPARAM(w.left + x, w.top + y));
+  }
+  // The pointer really over an arrow, so that tracking it does not report a leave.
+  void HoverArrow(int hit) {
+    RECT w;
+    GetWindowRect(Bar->Handle(), &w);
+    SetCursorPos(hit == sfHitScrollLeft ? w.left + 5 : w.right - 5, w.top + 10);
+    SendMessageW(Bar->Handle(), WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), 0);
   }
   void Click(int hit) {
     SendMessageW(Bar->Handle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), 0);
@@ -166,7 +175,7 @@ TEST(ToolBarScroll, HotScrollStepsOnTheTimerUntilTheEndAndStopsOnLeaving) {
   bar.SetHotScroll(true);
   bar.SetScrollOffset(20);
   bar.SetScrollTimerInterval(10);
-  SendMessageW(bar.Handle(), WM_NCMOUSEMOVE, sfHitScrollRight, 0);
+  s.HoverArrow(sfHitScrollRight);
   EXPECT_EQ(bar.TimerMode(), 2);
   // With HotScroll a hot arrow already wears the pressed face.
   EXPECT_EQ(PixelAt(*s.Arrow(false), 2, 3), TColor(11899781));
@@ -174,7 +183,7 @@ TEST(ToolBarScroll, HotScrollStepsOnTheTimerUntilTheEndAndStopsOnLeaving) {
   EXPECT_EQ(bar.ScrollPosition(), 124);  // stopped once a step changed nothing
   EXPECT_EQ(s.Buttons[0]->Left(), -124);
 
-  SendMessageW(bar.Handle(), WM_NCMOUSEMOVE, sfHitScrollLeft, 0);
+  s.HoverArrow(sfHitScrollLeft);
   EXPECT_EQ(bar.TimerMode(), 1);
   SendMessageW(bar.Handle(), WM_NCMOUSELEAVE, 0, 0);
   EXPECT_EQ(bar.TimerMode(), 0);
@@ -211,4 +220,23 @@ TEST(ToolBarScroll, SkinnedBarDrawsItsMiddleAndTheResizeButtonsImages) {
   EXPECT_EQ(PixelAt(*arrow, 4, 8), TColor(clGreen));  // and its centre
   // The left arrow's glyph in the idle font colour: x = centre - 2 + 3 spans 7 rows.
   EXPECT_EQ(PixelAt(*arrow, 7, 14), TColor(255));
+}
+
+TEST(ToolBarImages, ListsAreForgottenWhenTheyGo) {
+  auto form = MakeSizedForm(400, 200);
+  auto* bar = new TsfSkinToolBar(form.get());
+  bar->SetParent(form.get());
+  auto* shared = new TImageList(form.get());
+  auto* disabled = new TImageList(form.get());
+  bar->SetImages(shared);
+  bar->SetHotImages(shared);
+  bar->SetDisabledImages(disabled);
+  bar->SetHotImages(nullptr);  // still the Images: its notice stays
+  bar->SetHotImages(shared);
+  delete shared;
+  EXPECT_EQ(bar->Images(), nullptr);
+  EXPECT_EQ(bar->HotImages(), nullptr);
+  EXPECT_EQ(bar->DisabledImages(), disabled);
+  delete disabled;
+  EXPECT_EQ(bar->DisabledImages(), nullptr);
 }
