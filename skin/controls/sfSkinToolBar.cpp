@@ -109,6 +109,17 @@ void TsfSkinToolBar::SetSkinData(TsfSkinData* value) {
     if (auto* b = dynamic_cast<TsfSkinSpeedButton*>(c)) b->SetSkinData(value);
 }
 
+void TsfSkinToolBar::SetSkinDataName(const std::string& value) {
+  TsfSkinPanel::SetSkinDataName(value);
+  if (!IsDesigning()) return;
+  std::string button = "toolbutton";
+  if (value == "resizetoolpanel") button = "resizetoolbutton";
+  if (value == "panel") button = "resizebutton";
+  if (value == "bigtoolpanel") button = "bigtoolbutton";
+  for (TControl* c : FControls)
+    if (auto* b = dynamic_cast<TsfSkinSpeedButton*>(c)) b->SetSkinDataName(button);
+}
+
 void TsfSkinToolBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   int oldWidth = Width();
   TsfSkinPanel::SetBounds(ALeft, ATop, AWidth, AHeight);

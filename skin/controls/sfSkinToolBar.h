@@ -54,6 +54,8 @@ class TsfSkinToolBar : public TsfSkinPanel {
 
   // Also given to every child speed button present now.
   void SetSkinData(TsfSkinData* value) override;
+  // At design time the speed buttons take the button definition that goes with it.
+  void SetSkinDataName(const std::string& value) override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void AdjustClientRect(TRect& rect) const override;
   // The top at which a child `height` high sits centred in the client area.
