@@ -124,8 +124,7 @@ void TsfSkinToolBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   int oldWidth = Width();
   TsfSkinPanel::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (FCanScroll) {
-    FLeftArrow = {0, 0, sfScrollArrowWidth, Height()};
-    FRightArrow = {Width() - sfScrollArrowWidth, 0, Width(), Height()};
+    PlaceArrows();
     if (Width() != oldWidth) {
       FWidthGrowth = oldWidth > 0 && Width() > oldWidth ? Width() - oldWidth : 0;
       UpdateScrollRange();

@@ -86,9 +86,13 @@ class TsfSkinToolBar : public TsfSkinPanel {
   void ReferToImages(TCustomImageList*& field, TCustomImageList* value);
   // ---- scrolling
   bool HandleScrollMessage(TMessage& m);
+  bool HandleArrowMouse(TMessage& m);
+  void HoverArrow(bool left);
   void HandleNcCalcSize(TMessage& m);
   int ArrowHitTest(TPoint screen);
   void SetArrowsShown(bool value);
+  // The arrows' rectangles in window coordinates, for the current size.
+  void PlaceArrows();
   void SetHot(bool left, bool right);
   void PressArrow(int hit);
   void ReleaseArrow();

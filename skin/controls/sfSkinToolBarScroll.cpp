@@ -23,8 +23,7 @@ void TsfSkinToolBar::SetCanScroll(bool value) {
   if (value == FCanScroll) return;
   FCanScroll = value;
   if (value) {
-    FLeftArrow = {0, 0, sfScrollArrowWidth, Height()};
-    FRightArrow = {Width() - sfScrollArrowWidth, 0, Width(), Height()};
+    PlaceArrows();
     UpdateScrollRange();
     return;
   }
@@ -33,6 +32,11 @@ void TsfSkinToolBar::SetCanScroll(bool value) {
   FScrollMax = FScrollPage = 0;
   FHotLeft = FHotRight = FDownLeft = FDownRight = false;
   SetArrowsShown(false);
+}
+
+void TsfSkinToolBar::PlaceArrows() {
+  FLeftArrow = {0, 0, sfScrollArrowWidth, Height()};
+  FRightArrow = {Width() - sfScrollArrowWidth, 0, Width(), Height()};
 }
 
 void TsfSkinToolBar::UpdateScrollRange() {
@@ -163,7 +167,6 @@ void TsfSkinToolBar::ReleaseArrow() {
 
 bool TsfSkinToolBar::HandleScrollMessage(TMessage& m) {
   if (!FCanScroll) return false;
-  bool pressed = FDownLeft || FDownRight;
   switch (m.Msg) {
     case WM_NCCALCSIZE:
       HandleNcCalcSize(m);
@@ -183,23 +186,27 @@ bool TsfSkinToolBar::HandleScrollMessage(TMessage& m) {
       PaintArrows();
       m.Result = 0;
       return true;
-    case WM_NCMOUSEMOVE: {
-      if (!IsArrowHit(m.WParam)) return false;
-      bool left = m.WParam == sfHitScrollLeft;
-      if (!FTrackingNcLeave) {
-        TRACKMOUSEEVENT t{sizeof t, TME_LEAVE | TME_NONCLIENT, Handle(), 0};
-        FTrackingNcLeave = TrackMouseEvent(&t) != FALSE;
-      }
-      bool changed = left != FHotLeft || left == FHotRight;
-      SetHot(left, !left);
-      if (changed && FHotScroll && !pressed) StartScrollTimer(left ? kScrollLeft : kScrollRight);
+    case WM_TIMER:
+      if (m.WParam != sfScrollTimerId) return false;
+      ScrollStep(FTimerMode);
       return true;
-    }
+  }
+  return HandleArrowMouse(m);
+}
+
+bool TsfSkinToolBar::HandleArrowMouse(TMessage& m) {
+  bool pressed = FDownLeft || FDownRight;
+  switch (m.Msg) {
+    case WM_NCMOUSEMOVE:
+      if (!IsArrowHit(m.WParam)) return false;
+      HoverArrow(m.WParam == sfHitScrollLeft);
+      return true;
     case WM_NCMOUSELEAVE:
       FTrackingNcLeave = false;
-      if (pressed) return true;
-      SetHot(false, false);
-      StopScrollTimer();
+      if (!pressed) {
+        SetHot(false, false);
+        StopScrollTimer();
+      }
       return true;
     case WM_MOUSEMOVE:
       if ((FHotLeft || FHotRight) && !pressed) {
@@ -224,12 +231,19 @@ bool TsfSkinToolBar::HandleScrollMessage(TMessage& m) {
         PaintArrows();
       }
       return false;
-    case WM_TIMER:
-      if (m.WParam != sfScrollTimerId) return false;
-      ScrollStep(FTimerMode);
-      return true;
   }
   return false;
+}
+
+void TsfSkinToolBar::HoverArrow(bool left) {
+  if (!FTrackingNcLeave) {
+    TRACKMOUSEEVENT t{sizeof t, TME_LEAVE | TME_NONCLIENT, Handle(), 0};
+    FTrackingNcLeave = TrackMouseEvent(&t) != FALSE;
+  }
+  bool changed = left ? !FHotLeft : !FHotRight;
+  SetHot(left, !left);
+  if (changed && FHotScroll && !FDownLeft && !FDownRight)
+    StartScrollTimer(left ? kScrollLeft : kScrollRight);
 }
 
 void TsfSkinToolBar::HandleNcCalcSize(TMessage& m) {
@@ -293,9 +307,9 @@ void TsfSkinToolBar::PaintArrows() {
   TCanvas canvas(dc);
   TBitmap image;
   DrawArrowImage(image, true);
-  canvas.Draw(0, 0, image);
+  canvas.Draw(FLeftArrow.Left, FLeftArrow.Top, image);
   DrawArrowImage(image, false);
-  canvas.Draw(Width() - sfScrollArrowWidth, 0, image);
+  canvas.Draw(FRightArrow.Left, FRightArrow.Top, image);
   canvas.SetHandle(nullptr);
   ReleaseDC(HandleValue(), dc);
 }
