@@ -203,13 +203,8 @@ void TsfSkinPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TsfSkinPanel::ApplySkin() {
   TsfSkinCustomControl::ApplySkin();
   if (FRollUpState && FRealHeight != -1) {
-    int saved = FRealHeight;
-    FRealHeight = -1;
-    FRollUpState = true;
-    // Rolled up again for the new skin, from the height it had before rolling.
-    SetHeight(saved);
-    Roll();
-    FRealHeight = saved;
+    // Rolled up again for the new skin; RealHeight keeps the height from before.
+    SetHeight(RolledUpHeight());
   } else {
     Realign();
   }
@@ -228,19 +223,22 @@ void TsfSkinPanel::RestoreConstraints() {
   SetConstraints(FSavedConstraints);
 }
 
+int TsfSkinPanel::RolledUpHeight() {
+  FetchSkin();
+  if (!Skinned()) return FDefaultCaptionHeight + 1;
+  // Height less the client area's: the same at any height the skin allows.
+  TsfSkinGeometry g = FSkin;
+  int w = Width(), h = Height();
+  g.CalcSkinSize(true, w, h);
+  return Height() + g.NewClRect.Top - g.NewClRect.Bottom;
+}
+
 void TsfSkinPanel::Roll() {
   if (FRealHeight == -1) {
     FRealHeight = Height();
     DisableAlign();
     for (TControl* c : FControls) c->Hide();
-    int h = FDefaultCaptionHeight + 1;
-    if (Skinned()) {
-      TsfSkinGeometry g = FSkin;
-      int w = Width(), hh = Height();
-      g.CalcSkinSize(true, w, hh);
-      h = Height() + g.NewClRect.Top - g.NewClRect.Bottom;
-    }
-    SetHeight(h);
+    SetHeight(RolledUpHeight());
   } else {
     int h = FRealHeight;
     FRealHeight = -1;

@@ -118,6 +118,7 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   void DrawCaptionImage(TCanvas& C, TPoint at, bool listFirst);
   TPoint CaptionImageSize(bool listFirst) const;
   void Roll();
+  int RolledUpHeight();
   void RealignIfPlain();
   void SaveConstraints();
   void RestoreConstraints();

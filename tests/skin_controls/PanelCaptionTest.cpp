@@ -250,6 +250,31 @@ TEST(PanelRollUp, SizeLimitsAreClearedWhileRolledUpAndComeBack) {
   EXPECT_FALSE(panel->RollUpState());
 }
 
+TEST(PanelRollUp, ARolledUpPanelRollsAgainForANewSkinAndComesBackWhole) {
+  TSkinnedForm f;
+  auto* panel = new TsfSkinPanel(f.Form.get());
+  panel->SetParent(f.Form.get());
+  panel->SetBounds(0, 0, 120, 100);
+  panel->SetSkinDataName("framed");
+  auto* child = new TsfSkinPanel(panel);
+  child->SetParent(panel);
+  child->SetAlign(alClient);
+  panel->SetCaptionMode(true);
+  panel->SetRollUpMode(true);
+  panel->SetRollUpState(true);
+  ASSERT_EQ(panel->Height(), 23);
+  panel->SetSkinData(f.Skin);
+  // framed: 52 high with a client area 44 high, so 8 pixels of border stay.
+  EXPECT_EQ(panel->Height(), 8);
+  EXPECT_EQ(panel->RealHeight(), 100);
+  EXPECT_FALSE(child->Visible());
+  panel->SetRollUpState(false);
+  EXPECT_EQ(panel->Height(), 100);
+  EXPECT_TRUE(child->Visible());
+  panel->SetWidth(150);  // alignment works again
+  EXPECT_EQ(child->BoundsRect(), TRect(3, 4, 147, 96));
+}
+
 TEST(PanelPlainLook, CaptionImageListImageGoesBeforeTheTextUntilTheListIsGone) {
   auto form = MakeSizedForm(400, 300);
   auto* list = new TImageList(form.get(), 16, 16);
