@@ -15,6 +15,7 @@
 #include "skin/data/sfCompressedStoredSkin.h"
 #include "skin/data/sfEmbeddedSkin.h"
 #include "skin/data/sfSkinData.h"
+#include "skin/frame/sfSkinForm.h"
 #include "ui/Application.h"
 #include "ui/IniFile.h"
 #include "ui/Timer.h"
@@ -73,6 +74,8 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
 TForm1::~TForm1() = default;
 
 void TForm1::CreateSkinComponents() {
+  sfSkinForm1 = new TsfSkinForm(this);
+  sfSkinForm1->SetName("sfSkinForm1");
   sfSkinData1 = new TsfSkinData(this);
   sfSkinData1->SetName("sfSkinData1");
   sfSkinData1->SetSkinnableForm(true);
@@ -81,6 +84,13 @@ void TForm1::CreateSkinComponents() {
   sfCompressedStoredSkin1 = new TsfCompressedStoredSkin(this);
   sfCompressedStoredSkin1->SetName("sfCompressedStoredSkin1");
   sfCompressedStoredSkin1->SetFileName("skin.ini");
+  // The references are resolved before the skin is loaded: the controls take their
+  // skin data while it is still empty, and the load's change message then applies it
+  // to all of them through the frame.
+  sfSkinForm1->SetSkinData(sfSkinData1);
+  for (TsfSkinControl* control : std::initializer_list<TsfSkinControl*>{
+           sfTb, sfPanel_Bottom, sfCbb, sfPanel_MidMid, sfLB, sfSkinStatusBar1})
+    control->SetSkinData(sfSkinData1);
   // The window is still made when its skin cannot be had: the error is reported
   // like any other of its creation and the controls keep their plain look.
   try {

@@ -21,6 +21,7 @@ class TADOQuery;
 class TTimer;
 class TIniFile;
 class TsfSkinData;
+class TsfSkinForm;
 class TsfCompressedStoredSkin;
 
 class TForm1 : public TForm {
@@ -53,6 +54,7 @@ class TForm1 : public TForm {
   TFxURLLabel* FxURLLabel3 = nullptr;
   // Non-visual components.
   TADOQuery* Rs = nullptr;
+  TsfSkinForm* sfSkinForm1 = nullptr;
   TsfSkinData* sfSkinData1 = nullptr;
   TsfCompressedStoredSkin* sfCompressedStoredSkin1 = nullptr;
   TTimer* Timer1 = nullptr;

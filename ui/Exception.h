@@ -24,6 +24,8 @@ class EListError : public Exception { using Exception::Exception; };
 class EInvalidGraphic : public Exception { using Exception::Exception; };
 // A call to the platform failed.
 class EOSError : public Exception { using Exception::Exception; };
+// A component or control is not of the class an operation needs.
+class EInvalidCast : public Exception { using Exception::Exception; };
 
 // printf-style formatting into a std::string (for the system's "%s"/"%d" message texts).
 std::string Format(const char* format, ...);

@@ -226,6 +226,29 @@ void TForm::ControlRemoved(TControl* control) {
     FActiveControl = nullptr;
 }
 
+void TForm::InstallMessageHook(const void* owner, TMessageHook hook) {
+  RemoveMessageHook(owner);
+  FHooks.push_back({owner, std::move(hook)});
+}
+
+void TForm::RemoveMessageHook(const void* owner) {
+  std::erase_if(FHooks, [owner](const THookEntry& e) { return e.Owner == owner; });
+}
+
+void TForm::DispatchWindowMessage(TMessage& m) { CallHook(m, FHooks.size()); }
+
+// Runs the hooks installed before the `below`-th, newest first, then the form's own
+// procedure. The hook is copied: it may remove itself while it runs.
+void TForm::CallHook(TMessage& m, std::size_t below) {
+  below = std::min(below, FHooks.size());
+  if (below == 0) {
+    WndProc(m);
+    return;
+  }
+  TMessageHook hook = FHooks[below - 1].Hook;
+  hook(m, [this, below](TMessage& next) { CallHook(next, below - 1); });
+}
+
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CM_FOCUSCHANGED:

@@ -1,6 +1,7 @@
 #pragma once
 // TForm: a top-level window holding the controls of one dialog or main window.
 #include <functional>
+#include <vector>
 
 #include "CustomControl.h"
 #include "Dialogs.h"  // TModalResult
@@ -58,7 +59,16 @@ class TForm : public TCustomControl {
 
   void WndProc(TMessage& message) override;
 
+  // A component's window procedure in front of the form's: it sees each message the
+  // window receives before the form and hands on what it does not take to `next`.
+  // Hooks run newest first; each is known by its owner and can be removed in any
+  // order. They belong to the object, so they outlive a re-creation of the window.
+  using TMessageHook = std::function<void(TMessage& m, const std::function<void(TMessage&)>& next)>;
+  void InstallMessageHook(const void* owner, TMessageHook hook);
+  void RemoveMessageHook(const void* owner);
+
  protected:
+  void DispatchWindowMessage(TMessage& m) override;
   void CreateParams(TCreateParams& params) override;
   void VisibleChanged() override;
   virtual void DoCreate();
@@ -72,6 +82,13 @@ class TForm : public TCustomControl {
   void CloseModal();
   void ApplyStyle();
 
+  void CallHook(TMessage& m, std::size_t below);
+
+  struct THookEntry {
+    const void* Owner;
+    TMessageHook Hook;
+  };
+  std::vector<THookEntry> FHooks;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
   TBorderStyle FBorderStyle = bsSizeable;
   TModalResult FModalResult = mrNone;

@@ -104,7 +104,7 @@ std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uin
     if (self->IsDestroying())
       self->DefaultHandler(m);
     else
-      self->WndProc(m);
+      self->DispatchWindowMessage(m);
   } catch (...) {
     HandleEventException();
   }

@@ -46,6 +46,12 @@ class TWinControl : public TControl {
   TPoint ClientOriginInWindow() const override { return {0, 0}; }
   // The part of the client area that aligned children share out.
   virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
+  // A parent that places its children vertically itself replaces `top` for a child
+  // about to be `height` high and returns true; others leave it alone.
+  virtual bool PlaceChildTop(const TControl& child, int height, int& top) const {
+    (void)child, (void)height, (void)top;
+    return false;
+  }
   void Realign();
   void DisableAlign() { ++FAlignDisabled; }
   void EnableAlign();
@@ -93,6 +99,9 @@ class TWinControl : public TControl {
                                             std::intptr_t lParam);
 
  protected:
+  // Where the messages of the window enter the object; a form first offers them to
+  // the message hooks of its components.
+  virtual void DispatchWindowMessage(TMessage& m) { WndProc(m); }
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
   // Called once the window exists: children's windows are made here.

@@ -1,6 +1,5 @@
 #include "sfGraphicSkinControl.h"
 
-#include "sfSkinControl.h"
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
 
@@ -8,33 +7,15 @@ TsfGraphicSkinControl::TsfGraphicSkinControl(TComponent* AOwner) : TGraphicContr
   SetOpaque(true);
 }
 
-TsfGraphicSkinControl::~TsfGraphicSkinControl() {
-  SetDestroying();
-  if (FSkinData) RemoveFreeNotification(FSkinData);
-}
-
-TsfDataSkinControl* TsfGraphicSkinControl::Definition() const {
-  return FSkinData && FDefinitionIndex != -1 ? FSkinData->ControlDef(FDefinitionIndex) : nullptr;
-}
+TsfGraphicSkinControl::~TsfGraphicSkinControl() { SetDestroying(); }
 
 void TsfGraphicSkinControl::SetSkinData(TsfSkinData* value) {
-  if (FSkinData) RemoveFreeNotification(FSkinData);
-  FSkinData = value;
-  if (!value) return;
-  FreeNotification(value);
-  if (!value->SkinEmpty() && !IsDesigning()) ApplySkin();
+  if (FBinding.SetSkinData(value)) ApplySkin();
 }
 
 void TsfGraphicSkinControl::Notification(TComponent* AComponent, TOperation Operation) {
   TGraphicControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == SkinDataComponent(FSkinData)) {
-    FSkinData = nullptr;
-    FDefinitionIndex = -1;
-  }
-}
-
-void TsfGraphicSkinControl::FetchSkin() {
-  FDefinitionIndex = FindSkinDefinition(FSkinData, FSkinDataName);
+  FBinding.Notification(AComponent, Operation);
 }
 
 void TsfGraphicSkinControl::ApplySkin() {

@@ -3,36 +3,37 @@
 // skin data component; it paints on its parent and draws its plain look unskinned.
 #include <string>
 
+#include "sfSkinBinding.h"
 #include "ui/GraphicControl.h"
+#include "ui/WinControl.h"
 
 class TBitmap;
-class TsfSkinData;
-class TsfDataSkinControl;
 
 class TsfGraphicSkinControl : public TGraphicControl {
  public:
   explicit TsfGraphicSkinControl(TComponent* AOwner);
   ~TsfGraphicSkinControl() override;
 
-  TsfSkinData* SkinData() const { return FSkinData; }
+  TsfSkinData* SkinData() const { return FBinding.SkinData(); }
   // Applies the skin at once when the new skin data holds one.
   virtual void SetSkinData(TsfSkinData* value);
-  const std::string& SkinDataName() const { return FSkinDataName; }
-  void SetSkinDataName(const std::string& value) { FSkinDataName = value; }
-  const std::string& HintTitle() const { return FHintTitle; }
-  void SetHintTitle(const std::string& value) { FHintTitle = value; }
-  int HintImageIndex() const { return FHintImageIndex; }
-  void SetHintImageIndex(int value) { FHintImageIndex = value; }
+  const std::string& SkinDataName() const { return FBinding.Name(); }
+  void SetSkinDataName(const std::string& value) { FBinding.SetName(value); }
+  const std::string& HintTitle() const { return FBinding.HintTitle(); }
+  void SetHintTitle(const std::string& value) { FBinding.SetHintTitle(value); }
+  int HintImageIndex() const { return FBinding.HintImageIndex(); }
+  void SetHintImageIndex(int value) { FBinding.SetHintImageIndex(value); }
 
-  int DefinitionIndex() const { return FDefinitionIndex; }
-  bool Skinned() const { return FDefinitionIndex != -1; }
-  TsfDataSkinControl* Definition() const;
+  int DefinitionIndex() const { return FBinding.DefinitionIndex(); }
+  bool Skinned() const { return FBinding.Skinned(); }
+  TsfDataSkinControl* Definition() const { return FBinding.Definition(); }
 
-  virtual void FetchSkin();
+  virtual void FetchSkin() { FBinding.Fetch(); }
   virtual void ApplySkin();
-  virtual void ReleaseSkin() { FDefinitionIndex = -1; }
+  virtual void ReleaseSkin() { FBinding.Release(); }
 
  protected:
+  const TsfSkinBinding& Binding() const { return FBinding; }
   void Paint() override;
   void PaintOffScreen();
   virtual void DrawDefaultImage(TBitmap& B) { (void)B; }
@@ -40,9 +41,5 @@ class TsfGraphicSkinControl : public TGraphicControl {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  TsfSkinData* FSkinData = nullptr;
-  std::string FSkinDataName;
-  std::string FHintTitle;
-  int FHintImageIndex = 0;
-  int FDefinitionIndex = -1;
+  TsfSkinBinding FBinding{*this};
 };

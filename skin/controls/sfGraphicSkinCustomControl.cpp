@@ -1,45 +1,36 @@
 #include "sfGraphicSkinCustomControl.h"
 
-#include "sfSkinCustomControl.h"
-#include "sfSkinImage.h"
-#include "sfSkinToolBar.h"
-#include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
 
 TsfGraphicSkinCustomControl::TsfGraphicSkinCustomControl(TComponent* AOwner)
-    : TsfGraphicSkinControl(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  SetDefaultSkinFont(*FDefaultFont);
-  FDefaultFont->OnChange = [this](TObject*) {
+    : TsfGraphicSkinControl(AOwner) {
+  FImage.DefaultFont->OnChange = [this](TObject*) {
     DefaultFontChanged();
     if (!Skinned()) Invalidate();
   };
 }
 
-TsfGraphicSkinCustomControl::~TsfGraphicSkinCustomControl() { FDefaultFont->OnChange = nullptr; }
+TsfGraphicSkinCustomControl::~TsfGraphicSkinCustomControl() = default;
 
 void TsfGraphicSkinCustomControl::SetDefaultWidth(int value) {
-  FDefaultWidth = value;
+  FImage.DefaultWidth = value;
   if (!Skinned() && value > 0) SetWidth(value);
 }
 
 void TsfGraphicSkinCustomControl::SetDefaultHeight(int value) {
-  FDefaultHeight = value;
+  FImage.DefaultHeight = value;
   if (!Skinned() && value > 0) SetHeight(value);
 }
 
 void TsfGraphicSkinCustomControl::SetUseSkinFont(bool value) {
-  if (value == FUseSkinFont) return;
-  FUseSkinFont = value;
+  if (value == FImage.UseSkinFont) return;
+  FImage.UseSkinFont = value;
   Invalidate();
 }
 
 void TsfGraphicSkinCustomControl::FetchSkin() {
   TsfGraphicSkinControl::FetchSkin();
-  if (!Skinned()) {
-    FPicture = nullptr;
-    return;
-  }
-  FPicture = FetchSkinGeometry(*SkinData(), DefinitionIndex(), FSkin).Picture;
+  FImage.Fetch(Binding(), false);
 }
 
 void TsfGraphicSkinCustomControl::CalcSkinSize(int& w, int& h) {
@@ -47,27 +38,14 @@ void TsfGraphicSkinCustomControl::CalcSkinSize(int& w, int& h) {
 }
 
 void TsfGraphicSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  FetchSkin();
-  bool resized = Skinned() && (AWidth != Width() || AHeight != Height());
-  if (resized) CalcSkinSize(AWidth, AHeight);
-  ToolBarCentredTop(*this, AHeight, ATop);
+  bool resized = SkinnedBounds(*this, ATop, AWidth, AHeight);
   TsfGraphicSkinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (resized) Invalidate();
 }
 
 void TsfGraphicSkinCustomControl::ApplySkin() {
   FetchSkin();
-  bool changed = false;
-  if (!Skinned()) {
-    if (FDefaultWidth > 0) SetWidth(FDefaultWidth);
-    if (FDefaultHeight > 0) SetHeight(FDefaultHeight);
-  } else {
-    int w = Width(), h = Height();
-    CalcSkinSize(w, h);
-    changed = w != Width() || h != Height();
-    if (w != Width()) SetWidth(w);
-    if (h != Height()) SetHeight(h);
-  }
+  bool changed = ApplySkinSize(*this, FImage);
   if (!changed || !Skinned()) Invalidate();
 }
 
@@ -81,5 +59,5 @@ void TsfGraphicSkinCustomControl::DrawSkinImage(TBitmap& B) {
 }
 
 void TsfGraphicSkinCustomControl::DrawSkinImageRect(TBitmap& B, const TRect& r) {
-  ::DrawSkinImageRect(B, FPicture, FSkin, r, Width(), Height(), true);
+  FImage.Draw(B, r, Width(), Height(), true);
 }

@@ -1,29 +1,27 @@
 #pragma once
 // TsfGraphicSkinCustomControl: a windowless skinned control whose skin is a
 // rectangular image; as TsfSkinCustomControl, without a window region.
-#include <memory>
-
 #include "sfGraphicSkinControl.h"
-#include "sfSkinGeometry.h"
-#include "ui/Font.h"
+#include "sfSkinImageBinding.h"
 
 class TsfGraphicSkinCustomControl : public TsfGraphicSkinControl {
  public:
   explicit TsfGraphicSkinCustomControl(TComponent* AOwner);
   ~TsfGraphicSkinCustomControl() override;
 
-  int DefaultWidth() const { return FDefaultWidth; }
+  int DefaultWidth() const { return FImage.DefaultWidth; }
   void SetDefaultWidth(int value);
-  int DefaultHeight() const { return FDefaultHeight; }
+  int DefaultHeight() const { return FImage.DefaultHeight; }
   void SetDefaultHeight(int value);
-  TFont& DefaultFont() { return *FDefaultFont; }
-  void SetDefaultFont(const TFont& value) { FDefaultFont->Assign(value); }
-  bool UseSkinFont() const { return FUseSkinFont; }
+  TFont& DefaultFont() { return *FImage.DefaultFont; }
+  const TFont& DefaultFont() const { return *FImage.DefaultFont; }
+  void SetDefaultFont(const TFont& value) { FImage.DefaultFont->Assign(value); }
+  bool UseSkinFont() const { return FImage.UseSkinFont; }
   void SetUseSkinFont(bool value);
 
   int SizingMode() const { return FSkin.SizingMode; }
   const TsfSkinGeometry& SkinGeometry() const { return FSkin; }
-  TBitmap* SkinPicture() const { return FPicture; }
+  TBitmap* SkinPicture() const { return FImage.Picture; }
   TRect MapSkinRect(const TRect& r) const { return FSkin.MapSkinRect(r, Width(), Height()); }
 
   void FetchSkin() override;
@@ -38,12 +36,9 @@ class TsfGraphicSkinCustomControl : public TsfGraphicSkinControl {
   virtual void DefaultFontChanged() {}
   void DrawSkinImageRect(TBitmap& B, const TRect& r);
 
-  TsfSkinGeometry FSkin;
-
  private:
-  int FDefaultWidth = 0;
-  int FDefaultHeight = 0;
-  std::unique_ptr<TFont> FDefaultFont;
-  bool FUseSkinFont = true;
-  TBitmap* FPicture = nullptr;
+  TsfSkinImageBinding FImage;
+
+ protected:
+  TsfSkinGeometry& FSkin = FImage.Geometry;
 };

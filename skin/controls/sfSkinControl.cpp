@@ -5,43 +5,20 @@
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
 
-int FindSkinDefinition(TsfSkinData* data, const std::string& name) {
-  if (!data || data->SkinEmpty()) return -1;
-  return data->FindControlDef(name);
-}
-
-TComponent* SkinDataComponent(TsfSkinData* data) { return data; }
-
 TsfSkinControl::TsfSkinControl(TComponent* AOwner) : TCustomControl(AOwner) {}
 
 TsfSkinControl::~TsfSkinControl() {
   SetDestroying();
-  if (FSkinData) RemoveFreeNotification(FSkinData);
-  // The window, and with it the region it owns, goes with the handle.
-}
-
-TsfDataSkinControl* TsfSkinControl::Definition() const {
-  return FSkinData && FDefinitionIndex != -1 ? FSkinData->ControlDef(FDefinitionIndex) : nullptr;
+  // The region the window accepted is the system's: it goes with the window.
 }
 
 void TsfSkinControl::SetSkinData(TsfSkinData* value) {
-  if (FSkinData) RemoveFreeNotification(FSkinData);
-  FSkinData = value;
-  if (!value) return;
-  FreeNotification(value);
-  if (!value->SkinEmpty() && !IsDesigning()) ApplySkin();
+  if (FBinding.SetSkinData(value)) ApplySkin();
 }
 
 void TsfSkinControl::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == SkinDataComponent(FSkinData)) {
-    FSkinData = nullptr;
-    FDefinitionIndex = -1;
-  }
-}
-
-void TsfSkinControl::FetchSkin() {
-  FDefinitionIndex = FindSkinDefinition(FSkinData, FSkinDataName);
+  FBinding.Notification(AComponent, Operation);
 }
 
 void TsfSkinControl::ApplySkin() {

@@ -4,12 +4,11 @@
 // not define) it draws its own plain look; descendants decide what both looks are.
 #include <string>
 
+#include "sfSkinBinding.h"
 #include "ui/CustomControl.h"
 #include "ui/GdiObject.h"
 
 class TBitmap;
-class TsfSkinData;
-class TsfDataSkinControl;
 
 // The background behind the receiving control changed (sent by a skinned control
 // to its children).
@@ -20,30 +19,30 @@ class TsfSkinControl : public TCustomControl {
   explicit TsfSkinControl(TComponent* AOwner);
   ~TsfSkinControl() override;
 
-  TsfSkinData* SkinData() const { return FSkinData; }
+  TsfSkinData* SkinData() const { return FBinding.SkinData(); }
   // Applies the skin at once when the new skin data holds one.
   virtual void SetSkinData(TsfSkinData* value);
   // Compared exactly with the definitions' names; picked up by the next paint or resize.
-  const std::string& SkinDataName() const { return FSkinDataName; }
-  virtual void SetSkinDataName(const std::string& value) { FSkinDataName = value; }
-  const std::string& HintTitle() const { return FHintTitle; }
-  void SetHintTitle(const std::string& value) { FHintTitle = value; }
-  int HintImageIndex() const { return FHintImageIndex; }
-  void SetHintImageIndex(int value) { FHintImageIndex = value; }
+  const std::string& SkinDataName() const { return FBinding.Name(); }
+  virtual void SetSkinDataName(const std::string& value) { FBinding.SetName(value); }
+  const std::string& HintTitle() const { return FBinding.HintTitle(); }
+  void SetHintTitle(const std::string& value) { FBinding.SetHintTitle(value); }
+  int HintImageIndex() const { return FBinding.HintImageIndex(); }
+  void SetHintImageIndex(int value) { FBinding.SetHintImageIndex(value); }
 
   // Position of the definition in the skin data's ControlDefs; -1 when unskinned.
-  int DefinitionIndex() const { return FDefinitionIndex; }
-  bool Skinned() const { return FDefinitionIndex != -1; }
+  int DefinitionIndex() const { return FBinding.DefinitionIndex(); }
+  bool Skinned() const { return FBinding.Skinned(); }
   // The definition found by the last FetchSkin, or nullptr.
-  TsfDataSkinControl* Definition() const;
+  TsfDataSkinControl* Definition() const { return FBinding.Definition(); }
   // The region last handed to the window (the window owns it), or nullptr.
   HRGN SkinRegion() const { return FSkinRegion; }
   bool InWmPaint() const { return FInWmPaint; }
 
   // Looks the definition up again.
-  virtual void FetchSkin();
+  virtual void FetchSkin() { FBinding.Fetch(); }
   virtual void ApplySkin();
-  virtual void ReleaseSkin() { FDefinitionIndex = -1; }
+  virtual void ReleaseSkin() { FBinding.Release(); }
   // Sends WM_SKIN_BGCHANGED to every child in child order.
   void RelayBackgroundChanged();
   // Paints the control's whole surface into `dc` (for copies of its image).
@@ -52,6 +51,7 @@ class TsfSkinControl : public TCustomControl {
   void WndProc(TMessage& message) override;
 
  protected:
+  const TsfSkinBinding& Binding() const { return FBinding; }
   void Paint() override;
   // Builds the image in a fresh bitmap of the control's size and draws it in one go.
   void PaintOffScreen();
@@ -63,16 +63,7 @@ class TsfSkinControl : public TCustomControl {
   void SetSkinRegion(TRegionHandle region);
 
  private:
-  TsfSkinData* FSkinData = nullptr;
-  std::string FSkinDataName;
-  std::string FHintTitle;
-  int FHintImageIndex = 0;
-  int FDefinitionIndex = -1;
+  TsfSkinBinding FBinding{*this};
   HRGN FSkinRegion = nullptr;
   bool FInWmPaint = false;
 };
-
-// The definition index `name` has in `data`: -1 when data is unset or its skin empty.
-int FindSkinDefinition(TsfSkinData* data, const std::string& name);
-// The skin data's component part, for removal notices (nullptr for nullptr).
-TComponent* SkinDataComponent(TsfSkinData* data);

@@ -1,40 +1,32 @@
 #include "sfSkinCustomControl.h"
 
 #include "sfSkinImage.h"
-#include "sfSkinToolBar.h"
-#include "skin/data/sfSkinData.h"
+#include "sfSkinRegion.h"
+#include "skin/data/sfUtilsNinePart.h"
 #include "ui/Bitmap.h"
 
-void SetDefaultSkinFont(TFont& font) {
-  font.SetName("Arial");
-  font.SetHeight(14);
-  font.SetStyle({});
-}
-
-TsfSkinCustomControl::TsfSkinCustomControl(TComponent* AOwner)
-    : TsfSkinControl(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  SetDefaultSkinFont(*FDefaultFont);
-  FDefaultFont->OnChange = [this](TObject*) {
+TsfSkinCustomControl::TsfSkinCustomControl(TComponent* AOwner) : TsfSkinControl(AOwner) {
+  FImage.DefaultFont->OnChange = [this](TObject*) {
     DefaultFontChanged();
     if (!Skinned()) Invalidate();
   };
 }
 
-TsfSkinCustomControl::~TsfSkinCustomControl() { FDefaultFont->OnChange = nullptr; }
+TsfSkinCustomControl::~TsfSkinCustomControl() = default;
 
 void TsfSkinCustomControl::SetDefaultWidth(int value) {
-  FDefaultWidth = value;
+  FImage.DefaultWidth = value;
   if (!Skinned() && value > 0) SetWidth(value);
 }
 
 void TsfSkinCustomControl::SetDefaultHeight(int value) {
-  FDefaultHeight = value;
+  FImage.DefaultHeight = value;
   if (!Skinned() && value > 0) SetHeight(value);
 }
 
 void TsfSkinCustomControl::SetUseSkinFont(bool value) {
-  if (value == FUseSkinFont) return;
-  FUseSkinFont = value;
+  if (value == FImage.UseSkinFont) return;
+  FImage.UseSkinFont = value;
   Invalidate();
 }
 
@@ -52,23 +44,13 @@ void TsfSkinCustomControl::SetFillClientArea(bool value) {
 
 void TsfSkinCustomControl::FetchSkin() {
   TsfSkinControl::FetchSkin();
-  if (!Skinned()) {
-    // Nothing reads the copies while unskinned; the pictures may be gone with the skin.
-    FPicture = FMaskPicture = nullptr;
-    return;
-  }
-  TsfSkinPictures pictures = FetchSkinGeometry(*SkinData(), DefinitionIndex(), FSkin);
-  FPicture = pictures.Picture;
-  FMaskPicture = pictures.Mask;
+  FImage.Fetch(Binding(), true);
 }
 
 void TsfSkinCustomControl::CalcSkinSize(int& w, int& h) { FSkin.CalcSkinSize(Skinned(), w, h); }
 
 void TsfSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  FetchSkin();
-  bool resized = Skinned() && (AWidth != Width() || AHeight != Height());
-  if (resized) CalcSkinSize(AWidth, AHeight);
-  ToolBarCentredTop(*this, AHeight, ATop);
+  bool resized = SkinnedBounds(*this, ATop, AWidth, AHeight);
   TsfSkinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (resized) {
     UpdateSkinRegion();
@@ -79,17 +61,7 @@ void TsfSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeigh
 
 void TsfSkinCustomControl::ApplySkin() {
   FetchSkin();
-  bool changed = false;
-  if (!Skinned()) {
-    if (FDefaultWidth > 0) SetWidth(FDefaultWidth);
-    if (FDefaultHeight > 0) SetHeight(FDefaultHeight);
-  } else {
-    int w = Width(), h = Height();
-    CalcSkinSize(w, h);
-    changed = w != Width() || h != Height();
-    if (w != Width()) SetWidth(w);
-    if (h != Height()) SetHeight(h);
-  }
+  bool changed = ApplySkinSize(*this, FImage);
   if (!changed || !Skinned()) {
     UpdateSkinRegion();
     Invalidate();
@@ -98,19 +70,12 @@ void TsfSkinCustomControl::ApplySkin() {
 
 void TsfSkinCustomControl::UpdateSkinRegion() {
   if (!Parent()) return;
-  if (!FMaskPicture || !Skinned()) {
+  if (!FImage.Mask || !Skinned()) {
     if (SkinRegion()) SetSkinRegion({});
     return;
   }
   if (FSkin.SizingMode == sfsmNone) return;
-  SetSkinRegion(BuildSkinRegion());
-}
-
-TRegionHandle TsfSkinCustomControl::BuildSkinRegion() {
-  int w = Width(), h = Height();
-  CalcSkinSize(w, h);
-  // The region of the (resized) mask comes from the skin drawing routines.
-  return {};
+  SetSkinRegion(SkinMaskRegion(*FImage.Mask, FSkin, Width(), Height()));
 }
 
 void TsfSkinCustomControl::CreateHandleDone() {
@@ -123,34 +88,36 @@ void TsfSkinCustomControl::Paint() {
   FetchSkin();
   int w = Width(), h = Height();
   CalcSkinSize(w, h);
-  if (!Skinned() || !FSplitBorderPaint || FSkin.SizingMode != sfsmNinePart)
+  if (!Skinned() || !FSplitBorderPaint || FSkin.SizingMode != sfsmNinePart || !FImage.Picture)
     PaintOffScreen();
   else
     PaintSplitBorders();
 }
 
 void TsfSkinCustomControl::PaintSplitBorders() {
-  const TRect& c = FSkin.NewClRect;
-  // The four bands are cut from the picture by the skin drawing routines.
-  TBitmap top(Width(), c.Top), bottom(Width(), Height() - c.Bottom);
-  TBitmap left(c.Left, c.Height()), right(Width() - c.Right, c.Height());
-  DrawSkinImage(top);
+  TsfBorderImages bands;
+  TsfNinePartGeometry g = FSkin.Old();
+  TsfNinePartGeometry ng = ResizedGeometry(g, FSkin.SkinWidth(), FSkin.SkinHeight(), Width(),
+                                           Height());
+  CreateBorderImages(bands, *FImage.Picture, FSkin.SkinRect, g, ng, Width(), Height(),
+                     FSkin.Options());
+  DrawSkinImage(bands.Top);
   if (FFillClientArea) {
     int saved = Canvas().SaveState();
-    Canvas().IntersectClip(c);
-    FillClientPiece(c);
+    Canvas().IntersectClip(ng.Cl);
+    FillClientPiece(ng.Cl);
     Canvas().RestoreState(saved);
   }
-  Canvas().Draw(0, 0, top);
-  Canvas().Draw(0, top.Height(), left);
-  Canvas().Draw(Width() - right.Width(), top.Height(), right);
-  Canvas().Draw(0, Height() - bottom.Height(), bottom);
+  Canvas().Draw(0, 0, bands.Top);
+  Canvas().Draw(0, bands.Top.Height(), bands.Left);
+  Canvas().Draw(Width() - bands.Right.Width(), bands.Top.Height(), bands.Right);
+  Canvas().Draw(0, Height() - bands.Bottom.Height(), bands.Bottom);
 }
 
 void TsfSkinCustomControl::FillClientPiece(const TRect& area) {
-  if (!FPicture) return;
+  if (!FImage.Picture) return;
   TRect piece = FSkin.ClRect.Offset(FSkin.SkinRect.Left, FSkin.SkinRect.Top);
-  FillWithPiece(Canvas(), area, *FPicture, piece, FSkin.StretchEffect, FSkin.StretchType);
+  FillWithPiece(Canvas(), area, *FImage.Picture, piece, FSkin.StretchEffect, FSkin.StretchType);
 }
 
 void TsfSkinCustomControl::DrawDefaultImage(TBitmap& B) {
@@ -164,5 +131,5 @@ void TsfSkinCustomControl::DrawSkinImage(TBitmap& B) {
 }
 
 void TsfSkinCustomControl::DrawSkinImageRect(TBitmap& B, const TRect& r) {
-  ::DrawSkinImageRect(B, FPicture, FSkin, r, Width(), Height(), true);
+  FImage.Draw(B, r, Width(), Height(), true);
 }

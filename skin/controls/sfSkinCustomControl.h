@@ -2,11 +2,8 @@
 // TsfSkinCustomControl: a windowed skinned control whose skin is a rectangular image.
 // It copies the image's geometry from its definition, takes the size the image's
 // resize mode allows, cuts its window to the mask and paints the image at any size.
-#include <memory>
-
 #include "sfSkinControl.h"
-#include "sfSkinGeometry.h"
-#include "ui/Font.h"
+#include "sfSkinImageBinding.h"
 
 class TsfSkinCustomControl : public TsfSkinControl {
  public:
@@ -14,14 +11,15 @@ class TsfSkinCustomControl : public TsfSkinControl {
   ~TsfSkinCustomControl() override;
 
   // Size the control takes while unskinned (0 keeps the current one).
-  int DefaultWidth() const { return FDefaultWidth; }
+  int DefaultWidth() const { return FImage.DefaultWidth; }
   void SetDefaultWidth(int value);
-  int DefaultHeight() const { return FDefaultHeight; }
+  int DefaultHeight() const { return FImage.DefaultHeight; }
   void SetDefaultHeight(int value);
   // Font of the plain look, and of the skinned one when UseSkinFont is off.
-  TFont& DefaultFont() { return *FDefaultFont; }
-  void SetDefaultFont(const TFont& value) { FDefaultFont->Assign(value); }
-  bool UseSkinFont() const { return FUseSkinFont; }
+  TFont& DefaultFont() { return *FImage.DefaultFont; }
+  const TFont& DefaultFont() const { return *FImage.DefaultFont; }
+  void SetDefaultFont(const TFont& value) { FImage.DefaultFont->Assign(value); }
+  bool UseSkinFont() const { return FImage.UseSkinFont; }
   void SetUseSkinFont(bool value);
   // The skinned frame is painted as four border images and the client area is
   // filled straight on the canvas.
@@ -33,8 +31,8 @@ class TsfSkinCustomControl : public TsfSkinControl {
   int SizingMode() const { return FSkin.SizingMode; }
   // The definition's geometry as last fetched, and the one for the last size asked.
   const TsfSkinGeometry& SkinGeometry() const { return FSkin; }
-  TBitmap* SkinPicture() const { return FPicture; }
-  TBitmap* SkinMaskPicture() const { return FMaskPicture; }
+  TBitmap* SkinPicture() const { return FImage.Picture; }
+  TBitmap* SkinMaskPicture() const { return FImage.Mask; }
   // Where a rectangle given relative to the skin image lies in the control as sized.
   TRect MapSkinRect(const TRect& r) const { return FSkin.MapSkinRect(r, Width(), Height()); }
 
@@ -55,23 +53,15 @@ class TsfSkinCustomControl : public TsfSkinControl {
   void DrawSkinImageRect(TBitmap& B, const TRect& r);
   // The split paint of a skinned nine-part control, straight on the canvas.
   void PaintSplitBorders();
-  // Fills Cl' of the canvas with the definition's client piece.
+  // Fills `area` of the canvas with the definition's client piece.
   void FillClientPiece(const TRect& area);
 
-  TsfSkinGeometry FSkin;
-
  private:
-  TRegionHandle BuildSkinRegion();
-
-  int FDefaultWidth = 0;
-  int FDefaultHeight = 0;
-  std::unique_ptr<TFont> FDefaultFont;
-  bool FUseSkinFont = true;
+  TsfSkinImageBinding FImage;
   bool FSplitBorderPaint = false;
   bool FFillClientArea = true;
-  TBitmap* FPicture = nullptr;
-  TBitmap* FMaskPicture = nullptr;
-};
 
-// The font every skinned control starts with: "Arial", height 14, no style.
-void SetDefaultSkinFont(TFont& font);
+ protected:
+  // The image's geometry, as descendants read it.
+  TsfSkinGeometry& FSkin = FImage.Geometry;
+};

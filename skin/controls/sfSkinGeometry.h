@@ -4,6 +4,7 @@
 // mode that follows from it, and the corners and client rectangle the image takes at
 // another size. Shared by the windowed and the windowless skinned controls.
 #include "skin/data/sfSkinValues.h"
+#include "skin/data/sfUtilsPieces.h"
 #include "ui/Types.h"
 
 class TsfDataSkinCustomControl;
@@ -39,6 +40,12 @@ struct TsfSkinGeometry {
 
   int SkinWidth() const { return SkinRect.Width(); }
   int SkinHeight() const { return SkinRect.Height(); }
+  // The definition's corners and client rectangle, as the resize routines take them.
+  TsfNinePartGeometry Old() const { return {LTPoint, RTPoint, LBPoint, RBPoint, ClRect}; }
+  // The edge flags and the centre's stretch, as the resize routines take them.
+  TsfNinePartOptions Options() const {
+    return {LeftStretch, TopStretch, RightStretch, BottomStretch, StretchEffect, StretchType};
+  }
 
   // Copies the values of a definition and sets SizingMode from them.
   void Assign(const TsfDataSkinCustomControl& def);

@@ -1,6 +1,7 @@
 #include "sfSkinImage.h"
 
 #include "skin/data/sfSkinData.h"
+#include "skin/data/sfUtilsNinePart.h"
 #include "ui/Bitmap.h"
 
 TsfSkinPictures FetchSkinGeometry(TsfSkinData& data, int index, TsfSkinGeometry& g) {
@@ -19,20 +20,36 @@ TsfSkinPictures FetchSkinGeometry(TsfSkinData& data, int index, TsfSkinGeometry&
 
 void DrawSkinImageRect(TBitmap& target, TBitmap* picture, const TsfSkinGeometry& g, const TRect& r,
                        int width, int height, bool centre) {
-  (void)centre;
+  const int W = g.SkinWidth(), H = g.SkinHeight();
   switch (g.SizingMode) {
     case sfsmFixed:
       target.SetSize(r.Width(), r.Height());
       if (picture && !target.Empty())
         target.Canvas().CopyRect({0, 0, r.Width(), r.Height()}, picture->Canvas(), r);
       return;
-    // The nine-part and three-part images themselves come from the skin drawing
-    // routines; here the target only takes the size they give it.
-    case sfsmNinePart: target.SetSize(width, height); return;
-    case sfsmHorizontal: target.SetSize(width, g.SkinHeight()); return;
-    case sfsmVertical: target.SetSize(g.SkinWidth(), height); return;
+    case sfsmNinePart: {
+      if (!picture) break;
+      TsfNinePartGeometry old = g.Old();
+      CreateNinePartImage(target, *picture, r, old, ResizedGeometry(old, W, H, width, height),
+                          width, height, g.Options(), centre);
+      return;
+    }
+    case sfsmHorizontal:
+      if (!picture) break;
+      CreateHThreePartImage(target, *picture, r, g.LTPoint.x, W - g.RTPoint.x, width,
+                            g.StretchEffect);
+      return;
+    case sfsmVertical:
+      if (!picture) break;
+      CreateVThreePartImage(target, *picture, r, g.LTPoint.y, H - g.LBPoint.y, height,
+                            g.StretchEffect);
+      return;
     default: return;
   }
+  // A definition whose picture is missing: the image keeps the size the mode gives it
+  // and shows nothing of the skin.
+  target.SetSize(g.SizingMode == sfsmVertical ? W : width,
+                 g.SizingMode == sfsmHorizontal ? H : height);
 }
 
 std::vector<TPoint> TilePositions(const TRect& area, int w, int h) {

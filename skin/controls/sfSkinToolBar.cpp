@@ -20,10 +20,10 @@ bool CentresItself(const TControl* c) {
 
 }  // namespace
 
-bool ToolBarCentredTop(const TControl& control, int height, int& top) {
-  auto* bar = dynamic_cast<const TsfSkinToolBar*>(control.Parent());
-  if (!bar || !bar->AdjustControls()) return false;
-  top = bar->CentredTop(height);
+bool TsfSkinToolBar::PlaceChildTop(const TControl& child, int height, int& top) const {
+  (void)child;
+  if (!FAdjustControls) return false;
+  top = CentredTop(height);
   return true;
 }
 

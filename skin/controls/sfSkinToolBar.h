@@ -60,6 +60,8 @@ class TsfSkinToolBar : public TsfSkinPanel {
   void AdjustClientRect(TRect& rect) const override;
   // The top at which a child `height` high sits centred in the client area.
   int CentredTop(int height) const;
+  // With AdjustControls, every child is centred vertically whatever top it is given.
+  bool PlaceChildTop(const TControl& child, int height, int& top) const override;
 
   // Scroll state: the arrows, the range maximum, the position and the page.
   bool ArrowsShown() const { return FArrowsShown; }
@@ -129,7 +131,3 @@ class TsfSkinToolBar : public TsfSkinPanel {
   int FTimerMode = 0;
   TRect FLeftArrow, FRightArrow;
 };
-
-// When `control` sits on a tool bar that centres its children, replaces `top` with
-// the centred one and returns true.
-bool ToolBarCentredTop(const TControl& control, int height, int& top);
