@@ -32,6 +32,7 @@ void TsfSkinToolBar::SetCanScroll(bool value) {
   FScrollMax = FScrollPage = 0;
   FHotLeft = FHotRight = FDownLeft = FDownRight = false;
   SetArrowsShown(false);
+  Realign();
 }
 
 void TsfSkinToolBar::PlaceArrows() {
@@ -58,6 +59,7 @@ void TsfSkinToolBar::UpdateScrollRange() {
     MoveToPosition(0);
     FScrollMax = FScrollPage = 0;
     SetArrowsShown(false);
+    Realign();
     return;
   }
   int oldMax = FScrollMax;
@@ -74,6 +76,8 @@ void TsfSkinToolBar::UpdateScrollRange() {
       back = std::min(client - content, FScrollPos);
     MoveToPosition(FScrollPos - back);
   }
+  // Aligned children are laid out over the whole range, from -position.
+  Realign();
 }
 
 void TsfSkinToolBar::MoveToPosition(int pos) {
@@ -82,8 +86,16 @@ void TsfSkinToolBar::MoveToPosition(int pos) {
   int dx = FRecordedPos - pos;
   FRecordedPos = pos;
   if (dx == 0) return;
+  // Aligned children would be placed again after each single move, out of order.
+  DisableAlign();
   std::vector<TControl*> children = FControls;
-  for (TControl* c : children) c->SetBounds(c->Left() + dx, c->Top(), c->Width(), c->Height());
+  try {
+    for (TControl* c : children) c->SetBounds(c->Left() + dx, c->Top(), c->Width(), c->Height());
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
   Invalidate();
 }
 
@@ -95,7 +107,6 @@ void TsfSkinToolBar::SetArrowsShown(bool value) {
   // arrows' room.
   SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  Realign();
   Invalidate();
 }
 

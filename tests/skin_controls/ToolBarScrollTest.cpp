@@ -240,3 +240,28 @@ TEST(ToolBarImages, ListsAreForgottenWhenTheyGo) {
   delete disabled;
   EXPECT_EQ(bar->DisabledImages(), nullptr);
 }
+
+TEST(ToolBarScroll, AlignedChildrenAreLaidOutFromMinusThePositionOverTheRange) {
+  auto form = MakeSizedForm(400, 200);
+  auto* bar = new TsfSkinToolBar(form.get());
+  bar->SetParent(form.get());
+  bar->SetBounds(0, 0, 200, 30);
+  TsfSkinSpeedButton* buttons[3];
+  for (int i = 0; i < 3; ++i) {
+    buttons[i] = new TsfSkinSpeedButton(bar);
+    buttons[i]->SetParent(bar);
+    buttons[i]->SetBounds(i * 100, 0, 100, 20);
+    buttons[i]->SetAlign(alLeft);
+  }
+  form->Show();
+  bar->SetCanScroll(true);
+  ASSERT_TRUE(bar->ArrowsShown());
+  // An unskinned scrolling bar's area runs from y 1 to height - 1.
+  EXPECT_EQ(buttons[0]->BoundsRect(), TRect(0, 1, 100, 29));
+  SendMessageW(bar->Handle(), WM_NCLBUTTONDOWN, sfHitScrollRight, 0);
+  SendMessageW(bar->Handle(), WM_LBUTTONUP, 0, 0);
+  ASSERT_EQ(bar->ScrollPosition(), 124);
+  bar->SetHeight(32);  // realigned where the scroll left them
+  EXPECT_EQ(buttons[0]->BoundsRect(), TRect(-124, 1, -24, 31));
+  EXPECT_EQ(buttons[2]->Left(), 76);
+}
