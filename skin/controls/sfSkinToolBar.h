@@ -1,6 +1,7 @@
 #pragma once
-// TsfSkinToolBar: a panel that centres its children vertically in its client area
-// and hands its flat look and skin data to its speed buttons.
+// TsfSkinToolBar: a panel that centres its children vertically in its client area,
+// hands its flat look, skin data and image lists to its speed buttons, and can
+// scroll children that do not fit with two arrows in its non-client area.
 #include "sfSkinPanel.h"
 
 class TsfDataSkinButtonControl;
