@@ -112,6 +112,7 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   void DrawCheckImage(TCanvas& C, TPoint at);
   TRect CheckImageRect() const;
   void SetSkinCaptionFont(TCanvas& C);
+  void ApplyResourceCharset(TFont& font) const;
   // The skinned caption prefers the list's image to the glyph; the plain one
   // shows the list's image only when there is no glyph.
   bool UsesListImage(bool listFirst) const;

@@ -6,6 +6,7 @@
 
 #include "sfPlainDraw.h"
 #include "sfSkinImage.h"
+#include "skin/data/sfResourceStrData.h"
 #include "skin/data/sfSkinData.h"
 #include "skin/data/sfUtilsNinePart.h"
 #include "skin/data/sfUtilsParentImage.h"
@@ -163,6 +164,7 @@ void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
   }
   TRect area = PlainTextArea();
   c.Font().Assign(DefaultFont());
+  ApplyResourceCharset(c.Font());
   int th = c.TextHeight(Caption());
   int ty = area.Top + area.Height() / 2 - th / 2;
   TPoint image = CaptionImageSize(false);
@@ -235,12 +237,20 @@ void TsfSkinPanel::DrawSkinImage(TBitmap& B) {
     DrawSkinCaption(B.Canvas(), FSkinCaptionRect);
 }
 
+// Captions follow the language the skin data's resource strings are in.
+void TsfSkinPanel::ApplyResourceCharset(TFont& font) const {
+  TsfSkinData* data = SkinData();
+  if (data && data->ResourceStrData())
+    font.SetCharset(static_cast<TFontCharset>(data->ResourceStrData()->CharSet));
+}
+
 void TsfSkinPanel::SetSkinCaptionFont(TCanvas& C) {
   if (UseSkinFont())
     AssignSkinFont(C.Font(), FPanelSkin.fontname, FPanelSkin.fontheight, FPanelSkin.fontstyle,
                    FPanelSkin.fontcolor);
   else
     C.Font().Assign(DefaultFont());
+  ApplyResourceCharset(C.Font());
   C.Font().SetColor(FPanelSkin.fontcolor);
 }
 
