@@ -13,7 +13,9 @@
 
 #include "app/Unit1.h"
 #include "db/Catalogue.h"
+#include "skin/controls/sfSkinControl.h"
 #include "ui/Application.h"
+#include "ui/Bitmap.h"
 #include "ui/Dialogs.h"
 #include "ui/SysUtils.h"
 
@@ -82,8 +84,26 @@ void MeasureEach(TWinControl& parent, int depth) {
       GdiFlush();
       times.push_back(Now() - t);
     }
-    std::printf("  %*s%s %d x %d: %.2f ms\n", depth * 2, "", c->Name().c_str(), c->Width(), c->Height(),
-                Median(times));
+    std::vector<double> client;
+    for (int k = 0; k < 10; ++k) {
+      double t = Now();
+      RedrawWindow(c->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      GdiFlush();
+      client.push_back(Now() - t);
+    }
+    std::vector<double> offscreen;
+    if (auto* skinned = dynamic_cast<TsfSkinControl*>(c)) {
+      TBitmap image(c->Width(), c->Height());
+      for (int k = 0; k < 10; ++k) {
+        double t = Now();
+        skinned->PaintTo(image.DC());
+        GdiFlush();
+        offscreen.push_back(Now() - t);
+      }
+    }
+    std::printf("  %*s%s %d x %d: %.2f ms, client only %.2f ms, its paint into memory %.2f ms\n",
+                depth * 2, "", c->Name().c_str(), c->Width(), c->Height(), Median(times),
+                Median(client), Median(offscreen));
     MeasureEach(*c, depth + 1);
   }
 }

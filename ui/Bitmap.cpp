@@ -63,6 +63,18 @@ HDC TBitmap::DC() const {
   return FDC->Get();
 }
 
+void TBitmap::ResetDrawingState() {
+  FCanvas.reset();
+  if (FDC) {
+    HDC dc = FDC->Get();
+    SelectClipRgn(dc, nullptr);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+  }
+  FTransparent = false;
+  FTransparentColor = clDefault;
+}
+
 TCanvas& TBitmap::Canvas() {
   if (!FCanvas) FCanvas = std::make_unique<TCanvas>(DC());
   return *FCanvas;

@@ -66,6 +66,10 @@ class TBitmap : public TObject {
   TColor TransparentColor() const;
   void SetTransparentColor(TColor value);
 
+  // Drops the canvas (its font, brush, pen and clipping go with it) and the
+  // transparency settings, so the next user finds the bitmap as a new one.
+  void ResetDrawingState();
+
   // Fired after the size, format, content (loading, Assign) or transparency changed;
   // not after drawing on the canvas.
   TNotifyEvent OnChange;

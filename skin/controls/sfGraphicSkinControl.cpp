@@ -2,6 +2,7 @@
 
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
+#include "ui/OffScreen.h"
 
 TsfGraphicSkinControl::TsfGraphicSkinControl(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetOpaque(true);
@@ -30,10 +31,10 @@ void TsfGraphicSkinControl::Paint() {
 }
 
 void TsfGraphicSkinControl::PaintOffScreen() {
-  TBitmap image(Width(), Height());
+  TOffScreenBitmap image(Width(), Height());
   if (Skinned())
-    DrawSkinImage(image);
+    DrawSkinImage(*image);
   else
-    DrawDefaultImage(image);
-  Canvas().Draw(0, 0, image);
+    DrawDefaultImage(*image);
+  Canvas().Draw(0, 0, *image);
 }

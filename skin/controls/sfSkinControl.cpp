@@ -4,6 +4,7 @@
 
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
+#include "ui/OffScreen.h"
 
 TsfSkinControl::TsfSkinControl(TComponent* AOwner) : TCustomControl(AOwner) {}
 
@@ -33,12 +34,12 @@ void TsfSkinControl::Paint() {
 }
 
 void TsfSkinControl::PaintOffScreen() {
-  TBitmap image(Width(), Height());
+  TOffScreenBitmap image(Width(), Height());
   if (Skinned())
-    DrawSkinImage(image);
+    DrawSkinImage(*image);
   else
-    DrawDefaultImage(image);
-  Canvas().Draw(0, 0, image);
+    DrawDefaultImage(*image);
+  Canvas().Draw(0, 0, *image);
 }
 
 void TsfSkinControl::RelayBackgroundChanged() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sfPlainDraw.h"
+#include "ui/ImageList.h"
 #include "sfSkinImage.h"
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
@@ -81,11 +82,16 @@ void TsfSkinPanel::SetRollUpMode(bool value) {
 void TsfSkinPanel::SetRollUpState(bool value) {
   if (value == FRollUpState) return;
   if (!FRollUpMode) {
+    RestoreConstraints();
     FRollUpState = false;
     return;
   }
+  // The limits are cleared so the panel can shrink to its caption; they come back
+  // once it is rolled down again.
+  if (value) SaveConstraints();
   FRollUpState = value;
   Roll();
+  if (!value) RestoreConstraints();
   if (OnChangeRollUpState) OnChangeRollUpState(this);
 }
 
@@ -102,6 +108,22 @@ void TsfSkinPanel::SetSpacing(int value) {
   if (value == FSpacing) return;
   FSpacing = value;
   Invalidate();
+}
+
+void TsfSkinPanel::SetCaptionImageList(TCustomImageList* value) {
+  if (value == FCaptionImageList) return;
+  if (FCaptionImageList) RemoveFreeNotification(FCaptionImageList);
+  FCaptionImageList = value;
+  if (value) FreeNotification(value);
+  Invalidate();
+}
+
+void TsfSkinPanel::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FCaptionImageList) {
+    FCaptionImageList = nullptr;
+    Invalidate();
+  }
 }
 
 void TsfSkinPanel::SetCaptionImageIndex(int value) {
@@ -181,16 +203,34 @@ void TsfSkinPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TsfSkinPanel::ApplySkin() {
   TsfSkinCustomControl::ApplySkin();
   if (FRollUpState && FRealHeight != -1) {
-    int saved = FRealHeight;
-    FRealHeight = -1;
-    FRollUpState = true;
-    // Rolled up again for the new skin, from the height it had before rolling.
-    SetHeight(saved);
-    Roll();
-    FRealHeight = saved;
+    // Rolled up again for the new skin; RealHeight keeps the height from before.
+    SetHeight(RolledUpHeight());
   } else {
     Realign();
   }
+}
+
+void TsfSkinPanel::SaveConstraints() {
+  if (FConstraintsSaved) return;
+  FSavedConstraints = Constraints();
+  FConstraintsSaved = true;
+  SetConstraints({});
+}
+
+void TsfSkinPanel::RestoreConstraints() {
+  if (!FConstraintsSaved) return;
+  FConstraintsSaved = false;
+  SetConstraints(FSavedConstraints);
+}
+
+int TsfSkinPanel::RolledUpHeight() {
+  FetchSkin();
+  if (!Skinned()) return FDefaultCaptionHeight + 1;
+  // Height less the client area's: the same at any height the skin allows.
+  TsfSkinGeometry g = FSkin;
+  int w = Width(), h = Height();
+  g.CalcSkinSize(true, w, h);
+  return Height() + g.NewClRect.Top - g.NewClRect.Bottom;
 }
 
 void TsfSkinPanel::Roll() {
@@ -198,14 +238,7 @@ void TsfSkinPanel::Roll() {
     FRealHeight = Height();
     DisableAlign();
     for (TControl* c : FControls) c->Hide();
-    int h = FDefaultCaptionHeight + 1;
-    if (Skinned()) {
-      TsfSkinGeometry g = FSkin;
-      int w = Width(), hh = Height();
-      g.CalcSkinSize(true, w, hh);
-      h = Height() + g.NewClRect.Top - g.NewClRect.Bottom;
-    }
-    SetHeight(h);
+    SetHeight(RolledUpHeight());
   } else {
     int h = FRealHeight;
     FRealHeight = -1;
@@ -230,187 +263,4 @@ void TsfSkinPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     }
   }
   TsfSkinCustomControl::MouseUp(Button, Shift, X, Y);
-}
-
-// ---- painting ----------------------------------------------------------------------
-
-void TsfSkinPanel::Paint() {
-  if (Width() < 1 || Height() < 1) return;
-  FetchSkin();
-  int w = Width(), h = Height();
-  CalcSkinSize(w, h);
-  if (Skinned() && FTransparentMode)
-    PaintTransparent();
-  else if (!Skinned())
-    PaintOffScreen();
-  else if (!SplitBorderPaint() && FSkin.StretchEffect)
-    PaintOffScreen();
-  else if (FBorderStyle == bvNone && SizingMode() == sfsmNinePart && !FCaptionMode &&
-           SplitBorderPaint())
-    PaintClientOnly();
-  else if (!HasBackgroundPicture())
-    TsfSkinCustomControl::Paint();
-  else
-    PaintBackgroundPicture();
-}
-
-void TsfSkinPanel::PaintClientOnly() { FillClientPiece({0, 0, Width(), Height()}); }
-
-void TsfSkinPanel::PaintBackgroundPicture() {
-  TBitmap* bg = SkinData()->ActivePictures(FPanelSkin.bgpictureindex);
-  if (!bg || bg->Empty()) return;
-  TRect whole{0, 0, bg->Width(), bg->Height()};
-  if (FSkin.StretchEffect)
-    FillWithPiece(Canvas(), FSkin.NewClRect, *bg, whole, true, FSkin.StretchType);
-  else
-    FillWithPiece(Canvas(), {0, 0, Width(), Height()}, *bg, whole, false, stFull);
-}
-
-void TsfSkinPanel::PaintTransparent() {
-  TBitmap image(Width(), Height());
-  // The parent's background under the panel is captured into `image` by the skin
-  // drawing routines' parent image; the caption-frame look builds on it as well.
-  TBitmap* picture = SkinPicture();
-  if (FBorderStyle != bvNone && picture) {
-    const TRect& s = FSkin.SkinRect;
-    TColor pen = static_cast<TColor>(picture->Canvas().Pixel(s.Left + s.Width() / 2, s.Bottom - 1));
-    image.Canvas().Brush().SetColor(pen);
-    image.Canvas().FrameRect({0, 0, Width(), Height()});
-  }
-  PaintOverlay(image.Canvas());
-  Canvas().Draw(0, 0, image);
-}
-
-TRect TsfSkinPanel::PlainCaptionRect() const {
-  if (FBorderStyle != bvNone) return {1, 1, Width() - 1, FDefaultCaptionHeight};
-  return {0, 0, Width(), FDefaultCaptionHeight};
-}
-
-TRect TsfSkinPanel::PlainTextArea() const {
-  TRect c = PlainCaptionRect();
-  TRect a{c.Left + 2, c.Top + 2, c.Right - 2, c.Bottom - 2};
-  if (FCheckedMode) a.Left += 20;
-  if (FRollUpMode) a.Right -= 10;
-  return a;
-}
-
-void TsfSkinPanel::DrawDefaultImage(TBitmap& B) {
-  TsfSkinCustomControl::DrawDefaultImage(B);
-  TCanvas& c = B.Canvas();
-  TRect r{0, 0, B.Width(), B.Height()};
-  switch (FBorderStyle) {
-    case bvFrame: DrawBevel(c, r, clBtnShadow, clBtnShadow); break;
-    case bvRaised: DrawBevel(c, r, clBtnHighlight, clBtnShadow); break;
-    case bvLowered: DrawBevel(c, r, clBtnShadow, clBtnHighlight); break;
-    case bvNone: break;
-  }
-  if (FCaptionMode) DrawPlainCaption(c);
-}
-
-int TsfSkinPanel::CaptionImageWidth() const { return GlyphCellSize(FGlyph.get(), FNumGlyphs).x; }
-
-void TsfSkinPanel::DrawCaptionImage(TCanvas& C, int x, int areaTop, int areaHeight) {
-  if (FGlyph->Empty()) return;
-  int glyphNo = !Enabled() && FNumGlyphs == 2 ? 2 : 1;
-  DrawStripGlyph(C, x, areaTop + areaHeight / 2 - FGlyph->Height() / 2, *FGlyph, FNumGlyphs,
-                 glyphNo);
-}
-
-void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
-  TRect cr = PlainCaptionRect();
-  TRect inner{cr.Left + 1, cr.Top + 1, cr.Right - 1, cr.Bottom - 1};
-  if (FBorderStyle != bvNone) {
-    DrawBevel(c, cr, clBtnShadow, clBtnHighlight);
-    DrawBevel(c, inner, clBtnHighlight, clBtnShadow);
-  } else {
-    DrawBevel(c, cr, clBtnShadow, clBtnShadow);
-    DrawBevel(c, inner, clBtnHighlight, clBtnFace);
-  }
-  TRect area = PlainTextArea();
-  c.Font().Assign(DefaultFont());
-  int th = c.TextHeight(Caption());
-  int ty = area.Top + area.Height() / 2 - th / 2;
-  int imageW = CaptionImageWidth();
-  int w = c.TextWidth(Caption()) + (imageW > 0 ? imageW + FSpacing : 0);
-  int tx = area.Left + 2;
-  if (FDefaultAlignment == taRightJustify) tx = area.Right - w;
-  if (FDefaultAlignment == taCenter) tx = area.Left + 2 + area.Width() / 2 - w / 2;
-  if (FCheckedMode) {
-    TRect box = Bounds(5, area.Top + area.Height() / 2 - 7, 14, 14);
-    DrawBevel(c, box, clBtnShadow, clBtnShadow);
-    if (FChecked) DrawCheckMark(c, box.Left + 3, box.Top + 2, clBtnText);
-  }
-  int imageX = tx;
-  if (imageW > 0) tx += imageW + FSpacing;
-  c.Brush().SetStyle(bsClear);
-  c.TextRect(area, tx, ty, Caption());
-  c.Brush().SetStyle(bsSolid);
-  DrawCaptionImage(c, imageX, area.Top, area.Height());
-  if (FRollUpMode)
-    DrawArrow(c, {area.Right, area.Top, area.Right + 10, area.Bottom}, clBtnText,
-              FRollUpState ? 4 : 3);
-}
-
-void TsfSkinPanel::DrawSkinImage(TBitmap& B) {
-  if (FBorderStyle == bvNone && SizingMode() == sfsmNinePart && !FCaptionMode &&
-      !FSkin.StretchEffect) {
-    if (SkinPicture()) {
-      TRect piece = FSkin.ClRect.Offset(FSkin.SkinRect.Left, FSkin.SkinRect.Top);
-      FillWithPiece(B.Canvas(), {0, 0, B.Width(), B.Height()}, *SkinPicture(), piece, false,
-                    stFull);
-    }
-    return;
-  }
-  TsfSkinCustomControl::DrawSkinImage(B);
-  if (SizingMode() == sfsmFixed)
-    FSkinCaptionRect = FPanelSkin.captionrect;
-  else if (!FTransparentMode)
-    FSkinCaptionRect = MapSkinRect(FPanelSkin.captionrect);
-  if (!Caption().empty() && !FSkinCaptionRect.IsEmpty())
-    DrawSkinCaption(B.Canvas(), FSkinCaptionRect);
-}
-
-void TsfSkinPanel::DrawSkinCaption(TCanvas& C, TRect r) {
-  if (FRollUpMode) r.Right -= 12;
-  TBitmap* picture = SkinPicture();
-  if (FCheckedMode && picture) {
-    TRect img = FChecked ? FPanelSkin.checkimagerect : FPanelSkin.uncheckimagerect;
-    DrawPictureImage(C, r.Left, r.Top + r.Height() / 2 - img.Height() / 2, *picture, img, true);
-    r.Left += img.Width() + 2;
-  }
-  if (UseSkinFont())
-    AssignSkinFont(C.Font(), FPanelSkin.fontname, FPanelSkin.fontheight, FPanelSkin.fontstyle,
-                   FPanelSkin.fontcolor);
-  else
-    C.Font().Assign(DefaultFont());
-  C.Font().SetColor(FPanelSkin.fontcolor);
-  int th = C.TextHeight(Caption()), tw = C.TextWidth(Caption());
-  int ty = r.Top + r.Height() / 2 - th / 2;
-  int imageW = CaptionImageWidth();
-  int w = tw + (imageW > 0 ? imageW + FSpacing : 0);
-  int tx = r.Left;
-  if (FPanelSkin.alignment == taRightJustify) tx = r.Right - w;
-  if (FPanelSkin.alignment == taCenter) tx = r.Left + r.Width() / 2 - w / 2;
-  int imageX = tx;
-  if (imageW > 0 && FImagePosition == sfipLeft) {
-    imageX = r.Left + 2;
-    tx = r.Left + imageW + FSpacing + 2;
-    if (FPanelSkin.alignment == taRightJustify) tx = r.Right - tw;
-    if (FPanelSkin.alignment == taCenter) tx = r.Left + r.Width() / 2 - tw / 2;
-    tx = std::max(tx, imageX + imageW + FSpacing);
-  } else if (imageW > 0) {
-    tx += imageW + FSpacing;
-  }
-  if (FRollUpMode) {
-    TRect slot{r.Right, r.Top, r.Right + 10, r.Bottom};
-    if (picture && !FPanelSkin.markframerect.IsEmpty())
-      DrawPictureImage(C, slot.Left, slot.Top, *picture, FPanelSkin.markframerect, false);
-    DrawArrow(C, slot, FPanelSkin.fontcolor, FRollUpState ? 4 : 3);
-  }
-  // A non-empty framerect puts a three-part frame image behind the text; it is drawn
-  // by the skin drawing routines.
-  C.Brush().SetStyle(bsClear);
-  C.TextRect(r, tx, ty, Caption());
-  C.Brush().SetStyle(bsSolid);
-  DrawCaptionImage(C, imageX, r.Top, r.Height());
 }

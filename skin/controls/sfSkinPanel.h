@@ -6,9 +6,11 @@
 #include <string>
 
 #include "sfSkinCustomControl.h"
+#include "sfSkinPanelCaption.h"
 
 enum TsfSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
-enum TsfImagePosition { sfipDefault, sfipLeft };
+
+class TCustomImageList;
 
 // The values a panel copies from its panel-kind definition.
 struct TsfPanelSkinValues {
@@ -59,6 +61,9 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   void SetNumGlyphs(int value);
   int Spacing() const { return FSpacing; }
   void SetSpacing(int value);
+  // An image shown before the caption instead of the glyph.
+  TCustomImageList* CaptionImageList() const { return FCaptionImageList; }
+  void SetCaptionImageList(TCustomImageList* value);
   int CaptionImageIndex() const { return FCaptionImageIndex; }
   void SetCaptionImageIndex(int value);
   TsfImagePosition ImagePosition() const { return FImagePosition; }
@@ -87,21 +92,37 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   void DrawSkinImage(TBitmap& B) override;
   // Called at the end of the transparent paints, for a descendant to draw over them.
   virtual void PaintOverlay(TCanvas& C) { (void)C; }
+  // The pen of the transparent looks: the picture's pixel in the middle of the skin
+  // image's bottom row.
+  TColor TransparentPenColor();
   void ParentBackgroundChanged() override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // Does the picture have a background of its own for the client area.
   bool HasBackgroundPicture() const;
 
  private:
   void PaintTransparent();
+  void PaintFrameCaption();
   void PaintClientOnly();
   void PaintBackgroundPicture();
   void DrawPlainCaption(TCanvas& C);
-  void DrawSkinCaption(TCanvas& C, TRect r);
-  void DrawCaptionImage(TCanvas& C, int x, int areaTop, int areaHeight);
-  int CaptionImageWidth() const;
+  void DrawSkinCaption(TCanvas& C, const TRect& r);
+  void DrawCaptionFrame(TCanvas& C, const TRect& frame);
+  void DrawCheckImage(TCanvas& C, TPoint at);
+  TRect CheckImageRect() const;
+  void SetSkinCaptionFont(TCanvas& C);
+  void ApplyResourceCharset(TFont& font) const;
+  // The skinned caption prefers the list's image to the glyph; the plain one
+  // shows the list's image only when there is no glyph.
+  bool UsesListImage(bool listFirst) const;
+  void DrawCaptionImage(TCanvas& C, TPoint at, bool listFirst);
+  TPoint CaptionImageSize(bool listFirst) const;
   void Roll();
+  int RolledUpHeight();
   void RealignIfPlain();
+  void SaveConstraints();
+  void RestoreConstraints();
 
   TsfSkinBorderStyle FBorderStyle = bvFrame;
   bool FCaptionMode = false;
@@ -121,6 +142,9 @@ class TsfSkinPanel : public TsfSkinCustomControl {
   bool FTransparentMode = false;
   TsfPanelSkinValues FPanelSkin;
   TRect FSkinCaptionRect;
+  TCustomImageList* FCaptionImageList = nullptr;
+  TSizeConstraints FSavedConstraints;
+  bool FConstraintsSaved = false;
 };
 
 // Makes `font` the font a definition names (fontname, fontheight, fontstyle, fontcolor).

@@ -2,8 +2,12 @@
 
 #include "sfSkinToolBar.h"
 
+#include <algorithm>
+
 #include "sfGraphicSkinCustomControl.h"
 #include "sfSkinSpeedButton.h"
+#include "skin/data/sfUtilsNinePart.h"
+#include "ui/Bitmap.h"
 #include "ui/ImageList.h"
 
 namespace {
@@ -49,6 +53,38 @@ void TsfSkinToolBar::SetFlat(bool value) {
     if (auto* b = dynamic_cast<TsfSkinSpeedButton*>(c)) b->SetFlat(value);
 }
 
+void TsfSkinToolBar::ReferToImages(TCustomImageList*& field, TCustomImageList* value) {
+  TCustomImageList* old = field;
+  field = value;
+  // One list may serve as two of the three: its notice stays while any refers to it.
+  if (old && old != FImages && old != FHotImages && old != FDisabledImages)
+    RemoveFreeNotification(old);
+  if (value) FreeNotification(value);
+}
+
+void TsfSkinToolBar::SetImages(TCustomImageList* value) {
+  if (value == FImages) return;
+  ReferToImages(FImages, value);
+  for (TControl* c : FControls)
+    if (auto* b = dynamic_cast<TsfSkinSpeedButton*>(c)) b->Invalidate();
+}
+
+void TsfSkinToolBar::SetHotImages(TCustomImageList* value) {
+  if (value != FHotImages) ReferToImages(FHotImages, value);
+}
+
+void TsfSkinToolBar::SetDisabledImages(TCustomImageList* value) {
+  if (value != FDisabledImages) ReferToImages(FDisabledImages, value);
+}
+
+void TsfSkinToolBar::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinPanel::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FImages) FImages = nullptr;
+  if (AComponent == FHotImages) FHotImages = nullptr;
+  if (AComponent == FDisabledImages) FDisabledImages = nullptr;
+}
+
 void TsfSkinToolBar::SetShowCaptions(bool value) {
   if (value == FShowCaptions) return;
   FShowCaptions = value;
@@ -73,14 +109,63 @@ void TsfSkinToolBar::SetSkinData(TsfSkinData* value) {
     if (auto* b = dynamic_cast<TsfSkinSpeedButton*>(c)) b->SetSkinData(value);
 }
 
+void TsfSkinToolBar::SetSkinDataName(const std::string& value) {
+  TsfSkinPanel::SetSkinDataName(value);
+  if (!IsDesigning()) return;
+  std::string button = "toolbutton";
+  if (value == "resizetoolpanel") button = "resizetoolbutton";
+  if (value == "panel") button = "resizebutton";
+  if (value == "bigtoolpanel") button = "bigtoolbutton";
+  for (TControl* c : FControls)
+    if (auto* b = dynamic_cast<TsfSkinSpeedButton*>(c)) b->SetSkinDataName(button);
+}
+
 void TsfSkinToolBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  int oldWidth = Width();
   TsfSkinPanel::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (FCanScroll) {
+    PlaceArrows();
+    if (Width() != oldWidth) {
+      FWidthGrowth = oldWidth > 0 && Width() > oldWidth ? Width() - oldWidth : 0;
+      UpdateScrollRange();
+    }
+    CentrePlainChildren();
+  }
   if (!FAdjustControls) return;
   std::vector<TControl*> children = FControls;
   for (TControl* c : children) {
     if (CentresItself(c)) c->SetBounds(c->Left(), c->Top(), c->Width(), c->Height());
   }
   CentrePlainChildren();
+}
+
+void TsfSkinToolBar::AdjustClientRect(TRect& rect) const {
+  TsfSkinPanel::AdjustClientRect(rect);
+  if (!FCanScroll || !FArrowsShown) return;
+  TRect client = ClientRect();
+  rect = {-FScrollPos, 0, -FScrollPos + std::max(FScrollMax, client.Width()), client.Height()};
+  if (!Skinned() || IsDesigning()) {
+    rect.Top = 1;
+    rect.Bottom = client.Height() - 1;
+  } else if (!(BorderStyle() == bvNone && SizingMode() == sfsmNinePart)) {
+    TsfSkinGeometry g = FSkin;
+    int w = Width(), h = Height();
+    g.CalcSkinSize(true, w, h);
+    rect.Top = g.NewClRect.Top;
+    rect.Bottom = g.NewClRect.Bottom;
+  }
+}
+
+void TsfSkinToolBar::DrawSkinImage(TBitmap& B) {
+  TBitmap* picture = SkinPicture();
+  if (FCanScroll && FArrowsShown && SizingMode() == sfsmHorizontal && picture) {
+    // Only the repeating middle: the ends of the bar sit under the arrows.
+    CreateHThreePartImage(B, *picture, FSkin.SkinRect, FSkin.LTPoint.x,
+                          FSkin.SkinWidth() - FSkin.RTPoint.x, Width(), FSkin.StretchEffect,
+                          tpMiddleOnly);
+    return;
+  }
+  TsfSkinPanel::DrawSkinImage(B);
 }
 
 void TsfSkinToolBar::CentrePlainChildren() {
@@ -92,33 +177,7 @@ void TsfSkinToolBar::CentrePlainChildren() {
 }
 
 void TsfSkinToolBar::WndProc(TMessage& m) {
+  if (HandleScrollMessage(m)) return;
   TsfSkinPanel::WndProc(m);
   if (m.Msg == WM_WINDOWPOSCHANGED) CentrePlainChildren();
-}
-
-// ---- image lists -------------------------------------------------------------------
-
-void TsfSkinToolBar::SetImageListRef(TCustomImageList*& field, TCustomImageList* value) {
-  if (value == field) return;
-  // The same list may sit in two of the three places: keep its notice while it does.
-  TCustomImageList* old = field;
-  field = value;
-  if (old && old != FImages && old != FHotImages && old != FDisabledImages)
-    RemoveFreeNotification(old);
-  if (value) FreeNotification(value);
-  for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
-}
-
-void TsfSkinToolBar::SetImages(TCustomImageList* value) { SetImageListRef(FImages, value); }
-void TsfSkinToolBar::SetHotImages(TCustomImageList* value) { SetImageListRef(FHotImages, value); }
-void TsfSkinToolBar::SetDisabledImages(TCustomImageList* value) {
-  SetImageListRef(FDisabledImages, value);
-}
-
-void TsfSkinToolBar::Notification(TComponent* AComponent, TOperation Operation) {
-  TsfSkinPanel::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FImages) FImages = nullptr;
-  if (AComponent == FHotImages) FHotImages = nullptr;
-  if (AComponent == FDisabledImages) FDisabledImages = nullptr;
 }

@@ -11,6 +11,7 @@
 #include "skin/controls/sfPopupListBox.h"
 #include "skin/controls/sfSkinComboBox.h"
 #include "skin/controls/sfSkinScrollBar.h"
+#include "ui/OffScreen.h"
 #include "ui/Bitmap.h"
 #include "ui/GdiObject.h"
 
@@ -269,6 +270,7 @@ TEST(ComboBoxFace, PlainButtonHotAndPressedLooks) {
 
 TEST(ComboBoxHandles, ReturnToTheStartAfterManyCombosAndLists) {
   auto counts = [] {
+    ClearOffScreenPool();  // idle off-screen bitmaps are kept on purpose
     std::array<int, static_cast<size_t>(THandleKind::Count_)> out{};
     for (size_t i = 0; i < out.size(); ++i) out[i] = LiveHandles(static_cast<THandleKind>(i));
     return out;

@@ -15,6 +15,7 @@
 #include "skin/controls/sfSkinStatusBar.h"
 #include "skin/controls/sfSkinToolBar.h"
 #include "skin/controls/sfSkinXFormButton.h"
+#include "ui/OffScreen.h"
 #include "ui/Bitmap.h"
 #include "ui/GdiObject.h"
 
@@ -45,7 +46,9 @@ class TRecordingSpot : public TGraphicControl {
   std::vector<std::string>* FLog;
 };
 
+// The live handles of each kind, without the idle off-screen bitmaps paints keep.
 std::array<int, static_cast<size_t>(THandleKind::Count_)> Counts() {
+  ClearOffScreenPool();
   std::array<int, static_cast<size_t>(THandleKind::Count_)> out{};
   for (size_t i = 0; i < out.size(); ++i) out[i] = LiveHandles(static_cast<THandleKind>(i));
   return out;
