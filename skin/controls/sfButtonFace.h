@@ -19,8 +19,6 @@ class TsfDataSkinControl;
 class TTimer;
 struct TsfSkinGeometry;
 
-// Where a button's glyph goes relative to its caption.
-enum TsfButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 struct TsfButtonSkinValues {
   std::string fontname = "Arial";

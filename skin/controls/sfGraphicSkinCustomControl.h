@@ -19,7 +19,7 @@ class TsfGraphicSkinCustomControl : public TsfGraphicSkinControl {
   bool UseSkinFont() const { return FImage.UseSkinFont; }
   void SetUseSkinFont(bool value);
 
-  int SizingMode() const { return FSkin.SizingMode; }
+  TsfSizingMode SizingMode() const { return FSkin.SizingMode; }
   const TsfSkinGeometry& SkinGeometry() const { return FSkin; }
   TBitmap* SkinPicture() const { return FImage.Picture; }
   TRect MapSkinRect(const TRect& r) const { return FSkin.MapSkinRect(r, Width(), Height()); }

@@ -3,6 +3,7 @@
 // faces, bevel frames, the glyph and caption of a button face and two small glyphs.
 #include <string>
 
+#include "skin/data/sfUtilsGlyphs.h"
 #include "ui/Types.h"
 
 class TBitmap;
@@ -20,18 +21,9 @@ void FrameAndFill(TCanvas& canvas, const TRect& r, TColor frame, TColor fill);
 // `bottomRight`.
 void DrawBevel(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight);
 
-// Where glyph and caption go on a face. Layout 0: glyph left of the caption, 1
-// right of it, 2 above it, 3 below it; margin -1 centres the block.
-struct TsfGlyphCaptionPlace {
-  TPoint Glyph;
-  TPoint Caption;
-};
-TsfGlyphCaptionPlace LayoutGlyphCaption(const TRect& face, int margin, int layout, int spacing,
-                                        TPoint glyphSize, TPoint captionSize);
-
 // The button painter: glyph `glyphNo` (1-based) of the `numGlyphs` equal glyphs of
 // `glyph` (nullptr or empty: none) with `caption` in the canvas's font, placed by
-// LayoutGlyphCaption and moved 1 pixel right and down when `pressed`. An image list
+// PlaceGlyphAndCaption and moved 1 pixel right and down when `pressed`. An image list
 // with an index inside it takes the glyph's place (greyed unless ImageEnabled).
 struct TsfGlyphCaption {
   const TBitmap* Glyph = nullptr;
@@ -42,7 +34,7 @@ struct TsfGlyphCaption {
   bool ImageEnabled = true;
   std::string Caption;
   int Margin = -1;
-  int Layout = 0;
+  TsfButtonLayout Layout = blGlyphLeft;
   int Spacing = 1;
   bool Pressed = false;
 };
@@ -52,8 +44,3 @@ TPoint GlyphCellSize(const TBitmap* glyph, int numGlyphs);
 // Glyph `glyphNo` of the strip drawn at (x, y), its transparent colour left out.
 void DrawStripGlyph(TCanvas& canvas, int x, int y, const TBitmap& glyph, int numGlyphs,
                     int glyphNo);
-
-// The check mark with its top-left at (x, y).
-void DrawCheckMark(TCanvas& canvas, int x, int y, TColor color);
-// A small arrow centred in `r`: direction 1 left, 2 right, 3 up, 4 down.
-void DrawArrow(TCanvas& canvas, const TRect& r, TColor color, int direction);

@@ -513,7 +513,8 @@ void TsfSkinCustomComboBox::DrawPlainButton(TCanvas& c, const TRect& r) {
     FrameAndFill(c, r, kPlainFrameColor, kPlainHotColor);
   else
     FrameAndFill(c, r, clBtnShadow, clBtnFace);
-  DrawArrow(c, {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, Enabled() ? clBlack : clBtnShadow, 4);
+  DrawArrow(c, {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, Enabled() ? clBlack : clBtnShadow,
+            adDown);
 }
 
 void TsfSkinCustomComboBox::DrawDefaultImage(TBitmap& B) {

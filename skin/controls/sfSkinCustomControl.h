@@ -28,7 +28,7 @@ class TsfSkinCustomControl : public TsfSkinControl {
   bool FillClientArea() const { return FFillClientArea; }
   void SetFillClientArea(bool value);
 
-  int SizingMode() const { return FSkin.SizingMode; }
+  TsfSizingMode SizingMode() const { return FSkin.SizingMode; }
   // The definition's geometry as last fetched, and the one for the last size asked.
   const TsfSkinGeometry& SkinGeometry() const { return FSkin; }
   TBitmap* SkinPicture() const { return FImage.Picture; }

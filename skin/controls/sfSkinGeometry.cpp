@@ -2,7 +2,7 @@
 
 #include "skin/data/sfDataSkinControl.h"
 
-int SkinSizingMode(const TRect& s, TPoint rt, TPoint lb, TPoint rb) {
+TsfSizingMode SkinSizingMode(const TRect& s, TPoint rt, TPoint lb, TPoint rb) {
   if (s.Width() <= 0 || s.Height() <= 0) return sfsmNone;
   if (rb.x != 0 && rb.y != 0) return sfsmNinePart;
   if (rt.x != 0 || rt.y != 0) return sfsmHorizontal;
@@ -63,6 +63,7 @@ void TsfSkinGeometry::CalcSkinSize(bool skinned, int& w, int& h) {
       NewLBPoint = {LBPoint.x, LBPoint.y + dH};
       NewClRect = {ClRect.Left, ClRect.Top, ClRect.Right, ClRect.Bottom + dH};
       break;
+    default: break;  // none and fixed returned above
   }
 }
 

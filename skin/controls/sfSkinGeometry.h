@@ -10,15 +10,17 @@
 class TsfDataSkinCustomControl;
 
 // Resize modes: how a skin image follows the control's size.
-constexpr int sfsmNone = -1;       // no skin image
-constexpr int sfsmFixed = 0;       // the control keeps the size of S
-constexpr int sfsmNinePart = 1;    // free size, corners kept
-constexpr int sfsmHorizontal = 2;  // height fixed, width free
-constexpr int sfsmVertical = 3;    // width fixed, height free
+enum TsfSizingMode : int {
+  sfsmNone = -1,       // no skin image
+  sfsmFixed = 0,       // the control keeps the size of S
+  sfsmNinePart = 1,    // free size, corners kept
+  sfsmHorizontal = 2,  // height fixed, width free
+  sfsmVertical = 3,    // width fixed, height free
+};
 
 // The mode of an image, tested in this order: an empty S has none; RB set on both
 // axes is nine-part; RT set on either axis horizontal; LB set on either vertical.
-int SkinSizingMode(const TRect& skinRect, TPoint rightTop, TPoint leftBottom, TPoint rightBottom);
+TsfSizingMode SkinSizingMode(const TRect& skinRect, TPoint rightTop, TPoint leftBottom, TPoint rightBottom);
 
 // Corner-area tests of the skin layout: a point on the right or bottom edge counts
 // as inside; a rectangle lies inside when both its corners do by the exclusive test.
@@ -32,7 +34,7 @@ struct TsfSkinGeometry {
   bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
   bool StretchEffect = false;
   TsfStretchType StretchType = stFull;
-  int SizingMode = sfsmNone;
+  TsfSizingMode SizingMode = sfsmNone;
 
   // The geometry at the size last passed to CalcSkinSize.
   TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;

@@ -391,9 +391,10 @@ void TsfSkinCustomListBox::DrawPlainCaption(TCanvas& c) {
   for (const TRect& b : buttons) FrameAndFill(c, b, clBtnShadow, clBtnFace);
   TRect inner0{buttons[0].Left + 1, buttons[0].Top + 1, buttons[0].Right - 1, buttons[0].Bottom - 1};
   TRect inner1{buttons[1].Left + 1, buttons[1].Top + 1, buttons[1].Right - 1, buttons[1].Bottom - 1};
-  DrawArrow(c, inner0, clBlack, 3);
-  DrawArrow(c, inner1, clBlack, 4);
-  DrawCheckMark(c, buttons[2].Left + (a - 8) / 2, buttons[2].Top + (a - 8) / 2, clBlack);
+  DrawArrow(c, inner0, clBlack, adUp);
+  DrawArrow(c, inner1, clBlack, adDown);
+  DrawSmallGlyph(c, sgCheckMark, buttons[2].Left + (a - 8) / 2, buttons[2].Top + (a - 8) / 2,
+                 clBlack);
   c.Font().Assign(*FDefaultCaptionFont);
   TRect text{4, 1, buttons[2].Left - 2, strip + 1};
   unsigned align = FAlignment == taCenter ? DT_CENTER : FAlignment == taRightJustify ? DT_RIGHT : DT_LEFT;

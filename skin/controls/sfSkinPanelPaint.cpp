@@ -110,7 +110,7 @@ void TsfSkinPanel::PaintFrameCaption() {
   if (FCheckedMode) DrawCheckImage(c, l.Check);
   DrawClearText(c, l.Caption, l.Text, Caption());
   DrawCaptionImage(c, l.Image, true);
-  if (FRollUpMode) DrawArrow(c, l.RollSlot, textColor, FRollUpState ? 4 : 3);
+  if (FRollUpMode) DrawArrow(c, l.RollSlot, textColor, FRollUpState ? adDown : adUp);
   int right = Width() - 1, bottom = Height() - 1;
   c.Pen().SetColor(pen);
   c.MoveTo(0, l.MiddleY);
@@ -175,7 +175,7 @@ void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
   if (FCheckedMode) {
     TRect box = Bounds(5, area.Top + area.Height() / 2 - 7, 14, 14);
     DrawBevel(c, box, clBtnShadow, clBtnShadow);
-    if (FChecked) DrawCheckMark(c, box.Left + 3, box.Top + 2, clBtnText);
+    if (FChecked) DrawSmallGlyph(c, sgCheckMark, box.Left + 3, box.Top + 2, clBtnText);
   }
   TPoint imageAt{tx, area.Top + area.Height() / 2 - image.y / 2};
   if (image.x > 0) tx += image.x + FSpacing;
@@ -183,7 +183,7 @@ void TsfSkinPanel::DrawPlainCaption(TCanvas& c) {
   DrawCaptionImage(c, imageAt, false);
   if (FRollUpMode)
     DrawArrow(c, {area.Right, area.Top, area.Right + 10, area.Bottom}, clBtnText,
-              FRollUpState ? 4 : 3);
+              FRollUpState ? adDown : adUp);
 }
 
 // ---- caption images --------------------------------------------------------------------
@@ -275,7 +275,7 @@ void TsfSkinPanel::DrawSkinCaption(TCanvas& C, const TRect& r) {
     if (picture && !FPanelSkin.markframerect.IsEmpty())
       DrawPictureImage(C, l.RollSlot.Left, l.RollSlot.Top, *picture, FPanelSkin.markframerect,
                        false);
-    DrawArrow(C, l.RollSlot, FPanelSkin.fontcolor, FRollUpState ? 4 : 3);
+    DrawArrow(C, l.RollSlot, FPanelSkin.fontcolor, FRollUpState ? adDown : adUp);
   }
   if (!l.Frame.IsEmpty()) DrawCaptionFrame(C, l.Frame);
   DrawClearText(C, l.TextArea, l.Text, Caption());

@@ -195,7 +195,8 @@ void TsfSkinScrollBar::DrawPlainPart(TCanvas& canvas, int part, const TRect& r) 
     FrameAndFill(canvas, r, clBtnShadow, clBtnFace);
   if (!IsButton(part)) return;
   bool vertical = Kind() == sbVertical;
-  int direction = part == sfsbHighButton ? (vertical ? 4 : 2) : (vertical ? 3 : 1);
+  TsfArrowDirection direction =
+      part == sfsbHighButton ? (vertical ? adDown : adRight) : (vertical ? adUp : adLeft);
   DrawArrow(canvas, {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, clBlack, direction);
 }
 

@@ -308,7 +308,7 @@ void TsfSkinToolBar::DrawArrowImage(TBitmap& B, bool left) {
   } else {
     FrameAndFill(B.Canvas(), r, clBtnShadow, clBtnFace);
   }
-  DrawArrow(B.Canvas(), r, glyph, left ? 1 : 2);
+  DrawArrow(B.Canvas(), r, glyph, left ? adLeft : adRight);
 }
 
 void TsfSkinToolBar::PaintArrows() {

@@ -53,11 +53,11 @@ void DrawMarker(TCanvas& canvas, const TRect& face, TColor color, int gw, int gh
 
 void PaintFace(TCanvas& canvas, const TRect& face, int margin, TColor markerColor,
                bool drawMarker, bool pressed, int gw, int gh, const TGlyphDrawer& drawGlyph,
-               const std::string& caption, int layout, int spacing) {
+               const std::string& caption, TsfButtonLayout layout, int spacing) {
   int tw = 0, th = 0;
   const unsigned flags = DT_WORDBREAK | DT_EXPANDTABS;
   if (!caption.empty()) {
-    const bool across = layout == 0 || layout == 1;
+    const bool across = layout == blGlyphLeft || layout == blGlyphRight;
     TRect r(0, 0, face.Width() - (across ? gw : 0), face.Height() - (across ? 0 : gh));
     canvas.DrawText(caption, r, flags | DT_CALCRECT);
     tw = r.Width();
@@ -79,7 +79,7 @@ void PaintFace(TCanvas& canvas, const TRect& face, int margin, TColor markerColo
 
 void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, int margin, TColor markerColor,
                          bool drawMarker, bool enabled, bool pressed, HIMAGELIST images,
-                         int imageIndex, const std::string& caption, int layout, int spacing) {
+                         int imageIndex, const std::string& caption, TsfButtonLayout layout, int spacing) {
   int gw = 0, gh = 0;
   if (images && imageIndex >= 0 && imageIndex < ImageList_GetImageCount(images))
     ImageList_GetIconSize(images, &gw, &gh);
@@ -101,7 +101,7 @@ void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, int margin, TColor 
 void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, int margin, TColor markerColor,
                          bool drawMarker, [[maybe_unused]] bool enabled, bool pressed,
                          const TBitmap& glyphs, int glyphCount, int glyphNumber,
-                         const std::string& caption, int layout, int spacing) {
+                         const std::string& caption, TsfButtonLayout layout, int spacing) {
   int gw = 0, gh = 0;
   if (!glyphs.Empty() && glyphCount > 0 && glyphNumber >= 1 && glyphNumber <= glyphCount) {
     gw = glyphs.Width() / glyphCount;

@@ -12,19 +12,19 @@ struct _IMAGELIST;
 using HIMAGELIST = _IMAGELIST*;
 
 // The glyph `imageIndex` of `images` (none when the index is out of range) and the
-// caption, word-wrapped, on `face`: layout 0 glyph left of the caption, 1 right, 2
-// above, 3 below; margin -1 centres them. A disabled glyph is greyed; pressed moves
+// caption, word-wrapped, on `face`: the layout puts the glyph left of,
+// right of, above or below the caption; margin -1 centres them. A disabled glyph is greyed; pressed moves
 // everything by (1, 1). With `drawMarker` a three-line marker in `markerColor` goes
 // under the glyph, or under the caption, or fills the face when there is neither.
 void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, int margin, TColor markerColor,
                          bool drawMarker, bool enabled, bool pressed, HIMAGELIST images,
-                         int imageIndex, const std::string& caption, int layout, int spacing);
+                         int imageIndex, const std::string& caption, TsfButtonLayout layout, int spacing);
 // The same with glyph number `glyphNumber` (from 1) of `glyphs`, a strip of
 // `glyphCount` equal glyphs side by side, drawn without its transparent colour (that
 // of its bottom-left pixel).
 void DrawGlyphAndCaption(TCanvas& canvas, const TRect& face, int margin, TColor markerColor,
                          bool drawMarker, bool enabled, bool pressed, const TBitmap& glyphs,
-                         int glyphCount, int glyphNumber, const std::string& caption, int layout,
+                         int glyphCount, int glyphNumber, const std::string& caption, TsfButtonLayout layout,
                          int spacing);
 
 enum TsfSmallGlyph {

@@ -286,11 +286,12 @@ std::vector<TRect> RegionDataRects(const std::uint8_t* data, std::size_t size) {
   return rects;
 }
 
-TsfGlyphPlacement PlaceGlyphAndCaption(const TRect& face, int margin, int layout, int spacing,
+TsfGlyphPlacement PlaceGlyphAndCaption(const TRect& face, int margin, TsfButtonLayout layout,
+                                       int spacing,
                                        int gw, int gh, int tw, int th, bool pressed) {
   const int s = gw == 0 ? 0 : spacing;
   const int cx = (face.Left + face.Right) / 2, cy = (face.Top + face.Bottom) / 2;
-  const bool across = layout == 0 || layout == 1;
+  const bool across = layout == blGlyphLeft || layout == blGlyphRight;
   TsfGlyphPlacement p;
   // The coordinate across the layout's direction is always centred.
   if (across) {
@@ -302,15 +303,15 @@ TsfGlyphPlacement PlaceGlyphAndCaption(const TRect& face, int margin, int layout
   }
   const int hw = (gw + tw + s) / 2, hh = (th + gh + s) / 2;
   switch (layout) {
-    case 0:
+    case blGlyphLeft:
       p.Glyph.x = margin == -1 ? cx - hw : face.Left + margin;
       p.Caption.x = margin == -1 ? cx + hw - tw : face.Left + margin + gw + s;
       break;
-    case 1:
+    case blGlyphRight:
       p.Caption.x = margin == -1 ? cx - hw : face.Right - gw - margin - s - tw;
       p.Glyph.x = margin == -1 ? cx + hw - gw : face.Right - gw - margin;
       break;
-    case 2:
+    case blGlyphTop:
       p.Glyph.y = margin == -1 ? cy - hh : face.Top + margin;
       p.Caption.y = margin == -1 ? cy + hh - th : face.Top + margin + gh + s;
       break;

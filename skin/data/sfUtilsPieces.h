@@ -140,9 +140,10 @@ inline bool RectInRect(const TRect& outer, const TRect& inner) {
 // Where a glyph of gw x gh and a caption of tw x th go on a button face. Layout 0
 // puts the glyph left of the caption, 1 right, 2 above, 3 below; margin -1 centres
 // the pair. The spacing counts only with a glyph; pressed moves both by (1, 1).
+enum TsfButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 struct TsfGlyphPlacement {
   TPoint Glyph;
   TPoint Caption;
 };
-TsfGlyphPlacement PlaceGlyphAndCaption(const TRect& face, int margin, int layout, int spacing,
+TsfGlyphPlacement PlaceGlyphAndCaption(const TRect& face, int margin, TsfButtonLayout layout, int spacing,
                                        int gw, int gh, int tw, int th, bool pressed);

@@ -135,18 +135,18 @@ TEST(SkinGeometry, MapSkinRectInTheThreePartModes) {
 
 TEST(GlyphCaptionLayout, CentresTheBlockAndHonoursMarginAndLayout) {
   TRect face{0, 0, 100, 30};
-  TsfGlyphCaptionPlace p = LayoutGlyphCaption(face, -1, 0, 4, {16, 16}, {40, 14});
+  TsfGlyphPlacement p = PlaceGlyphAndCaption(face, -1, blGlyphLeft, 4, 16, 16, 40, 14, false);
   EXPECT_EQ(p.Glyph, TPoint(20, 7));
   EXPECT_EQ(p.Caption, TPoint(40, 8));
-  p = LayoutGlyphCaption(face, -1, 0, 4, {0, 0}, {40, 14});  // no glyph: no spacing either
+  p = PlaceGlyphAndCaption(face, -1, blGlyphLeft, 4, 0, 0, 40, 14, false);  // no glyph, no spacing
   EXPECT_EQ(p.Caption.x, 30);
-  p = LayoutGlyphCaption(face, -1, 1, 4, {16, 16}, {40, 14});
+  p = PlaceGlyphAndCaption(face, -1, blGlyphRight, 4, 16, 16, 40, 14, false);
   EXPECT_EQ(p.Caption.x, 20);
   EXPECT_EQ(p.Glyph.x, 64);
-  p = LayoutGlyphCaption(face, 3, 0, 4, {16, 16}, {40, 14});
+  p = PlaceGlyphAndCaption(face, 3, blGlyphLeft, 4, 16, 16, 40, 14, false);
   EXPECT_EQ(p.Glyph.x, 3);
   EXPECT_EQ(p.Caption.x, 23);
-  p = LayoutGlyphCaption({0, 0, 60, 60}, 2, 3, 1, {16, 16}, {40, 14});  // glyph below
+  p = PlaceGlyphAndCaption({0, 0, 60, 60}, 2, blGlyphBottom, 1, 16, 16, 40, 14, false);
   EXPECT_EQ(p.Glyph, TPoint(22, 42));
   EXPECT_EQ(p.Caption, TPoint(10, 27));
 }

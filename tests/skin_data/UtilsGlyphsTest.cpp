@@ -70,14 +70,14 @@ TEST_F(UtilsGlyphs, StripGlyphIsCutOutPlacedAndMarked) {
   }
   TCanvas& c = canvasBitmap.Canvas();
   // Face 20 x 10: centre (10, 5), glyph at (10 - 4 / 2, 5 - 4 / 2) = (8, 3).
-  DrawGlyphAndCaption(c, {0, 0, 20, 10}, -1, kInk, false, true, false, strip, 3, 2, "", 0, 0);
+  DrawGlyphAndCaption(c, {0, 0, 20, 10}, -1, kInk, false, true, false, strip, 3, 2, "", blGlyphLeft, 0);
   EXPECT_EQ(c.Pixel(8, 3), ColorToRGB(colours[1]));
   EXPECT_EQ(c.Pixel(11, 5), ColorToRGB(colours[1]));
   EXPECT_EQ(c.Pixel(8, 6), ColorToRGB(clWhite)) << "the transparent pixel";
   EXPECT_EQ(c.Pixel(12, 3), ColorToRGB(clWhite));
 
   // Pressed: one pixel right and down, and the marker's three lines at glyph y + 2 .. + 4.
-  DrawGlyphAndCaption(c, {0, 0, 20, 10}, -1, kInk, true, true, true, strip, 3, 3, "", 0, 0);
+  DrawGlyphAndCaption(c, {0, 0, 20, 10}, -1, kInk, true, true, true, strip, 3, 3, "", blGlyphLeft, 0);
   EXPECT_EQ(c.Pixel(9, 4), ColorToRGB(colours[2]));
   for (int y = 6; y <= 8; ++y) EXPECT_TRUE(Inked(9, y) && Inked(12, y)) << y;
   EXPECT_FALSE(Inked(13, 8));

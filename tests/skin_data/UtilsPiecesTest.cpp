@@ -132,15 +132,15 @@ TEST(UtilsPieces, MaskBandsTileAndPlaceTheCorners) {
 
 TEST(UtilsPieces, GlyphAndCaptionPlacement) {
   const TRect face(0, 0, 100, 30);
-  auto at = PlaceGlyphAndCaption(face, -1, 0, 4, 16, 16, 40, 14, false);
+  auto at = PlaceGlyphAndCaption(face, -1, blGlyphLeft, 4, 16, 16, 40, 14, false);
   EXPECT_EQ(at.Glyph, TPoint(20, 7));
   EXPECT_EQ(at.Caption, TPoint(40, 8));
   // Without a glyph the spacing is dropped: the caption is centred.
-  EXPECT_EQ(PlaceGlyphAndCaption(face, -1, 0, 4, 0, 0, 40, 14, false).Caption.x, 30);
-  at = PlaceGlyphAndCaption(face, 3, 1, 4, 16, 16, 40, 14, true);
+  EXPECT_EQ(PlaceGlyphAndCaption(face, -1, blGlyphLeft, 4, 0, 0, 40, 14, false).Caption.x, 30);
+  at = PlaceGlyphAndCaption(face, 3, blGlyphRight, 4, 16, 16, 40, 14, true);
   EXPECT_EQ(at.Glyph, TPoint(100 - 16 - 3 + 1, 8));
   EXPECT_EQ(at.Caption, TPoint(100 - 16 - 3 - 4 - 40 + 1, 9));
-  at = PlaceGlyphAndCaption({0, 0, 60, 80}, -1, 3, 2, 16, 16, 40, 14, false);
+  at = PlaceGlyphAndCaption({0, 0, 60, 80}, -1, blGlyphBottom, 2, 16, 16, 40, 14, false);
   EXPECT_EQ(at.Caption, TPoint(10, 40 - 16));
   EXPECT_EQ(at.Glyph, TPoint(22, 40 + 16 - 16));
 }
