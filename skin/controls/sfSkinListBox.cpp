@@ -221,8 +221,6 @@ void TsfSkinCustomListBox::SetSpacing(int value) {
 void TsfSkinCustomListBox::SetColumns(int value) {
   value = std::max(value, 0);
   if (value == Columns()) return;
-  // The bar changes its direction with the columns.
-  RemoveVScrollBar();
   FListBox->SetColumns(value);
   SyncScrollBars();
 }
@@ -377,6 +375,8 @@ void TsfSkinCustomListBox::SyncHorizontalBar() {
 }
 
 void TsfSkinCustomListBox::SyncVerticalBar() {
+  // The bar runs along the bottom with columns, at the right without.
+  if (FVScrollBar && (FVScrollBar->Kind() == sbVertical) != (Columns() == 0)) RemoveVScrollBar();
   if (Columns() > 0) {
     SyncColumnBar();
     return;
@@ -402,7 +402,13 @@ void TsfSkinCustomListBox::SyncColumnBar() {
   int count = Items().Count(), rows = FListBox->WholeRows(), columns = Columns();
   int max = (count + rows - 1) / rows - 1, position = FListBox->TopIndex() / rows;
   if (0 < max && max >= position && max >= columns && rows * columns < count) {
-    if (!FVScrollBar) CreateVScrollBar();
+    if (!FVScrollBar) {
+      // The bar takes rows from the list.
+      CreateVScrollBar();
+      rows = FListBox->WholeRows();
+      max = (count + rows - 1) / rows - 1;
+      position = FListBox->TopIndex() / rows;
+    }
     FVScrollBar->SetRange(0, max, columns, position);
     FVScrollBar->SetLargeChange(columns);
     return;
