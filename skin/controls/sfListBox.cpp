@@ -177,11 +177,13 @@ void TsfListBox::CreateParams(TCreateParams& p) {
   p.WinClassName = L"LISTBOX";
   p.Style |= WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (FMultiSelect) p.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
+  if (FColumns > 0) p.Style |= LBS_MULTICOLUMN;
 }
 
 void TsfListBox::CreateWnd() {
   TWinControl::CreateWnd();
   Send(LB_SETITEMHEIGHT, 0, FItemHeight);
+  if (FColumns > 0) Send(LB_SETCOLUMNWIDTH, static_cast<WPARAM>(ColumnWidth()));
   FPaintPending = false;
   FCountPending = true;
   FlushCount();
@@ -269,16 +271,46 @@ int TsfListBox::ItemAtPos(TPoint p, bool existing) const {
   int count = FItems.Count();
   if (p.x >= 0 && p.y >= 0 && p.x < ClientWidth()) {
     int index = TopIndex() + p.y / FItemHeight;
+    if (FColumns > 0) {
+      int row = p.y / FItemHeight;
+      index = row < WholeRows() ? TopIndex() + p.x / ColumnWidth() * WholeRows() + row : count;
+    }
     if (index < count) return index;
   }
   return existing ? -1 : count;
 }
 
+// Columns are filled top to bottom, left to right, with whole rows only.
 TRect TsfListBox::ItemRect(int index) const {
-  return Bounds(0, (index - TopIndex()) * FItemHeight, ClientWidth(), FItemHeight);
+  int k = index - TopIndex();
+  if (FColumns <= 0) return Bounds(0, k * FItemHeight, ClientWidth(), FItemHeight);
+  int rows = WholeRows(), column = k >= 0 ? k / rows : -1 - (-k - 1) / rows;
+  int w = ColumnWidth();
+  return Bounds(column * w, (k - column * rows) * FItemHeight, w, FItemHeight);
 }
 
 int TsfListBox::VisibleRows() const { return ClientHeight() / FItemHeight; }
+
+int TsfListBox::WholeRows() const { return std::max(ClientHeight() / FItemHeight, 1); }
+
+int TsfListBox::ColumnWidth() const { return FColumns > 0 ? std::max(ClientWidth() / FColumns, 1) : ClientWidth(); }
+
+void TsfListBox::SetColumns(int value) {
+  value = std::max(value, 0);
+  if (value == FColumns) return;
+  bool multi = (value > 0) != (FColumns > 0);
+  FColumns = value;
+  if (multi)
+    RecreateWnd();
+  else
+    Send(LB_SETCOLUMNWIDTH, static_cast<WPARAM>(ColumnWidth()));
+  Invalidate();
+}
+
+void TsfListBox::Resize() {
+  TWinControl::Resize();
+  if (FColumns > 0) Send(LB_SETCOLUMNWIDTH, static_cast<WPARAM>(ColumnWidth()));
+}
 
 void TsfListBox::SetMultiSelect(bool value) {
   if (value == FMultiSelect) return;

@@ -77,6 +77,12 @@ class TsfListBox : public TWinControl {
   TRect ItemRect(int index) const;
   // Items that fit the list's height, the last one possibly cut.
   int VisibleRows() const;
+  // Whole rows that fit the list's height, at least 1.
+  int WholeRows() const;
+  // Columns side by side, each the list's width divided by this (0: one column).
+  int Columns() const { return FColumns; }
+  void SetColumns(int value);
+  int ColumnWidth() const;
 
   bool MultiSelect() const { return FMultiSelect; }
   void SetMultiSelect(bool value);
@@ -100,6 +106,7 @@ class TsfListBox : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void Resize() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -126,6 +133,7 @@ class TsfListBox : public TWinControl {
   TsfListBoxStrings FItems{*this};
   int FItemHeight = 20;
   int FHorizontalOffset = 0;
+  int FColumns = 0;
   bool FMultiSelect = false;
   bool FExtendedSelect = true;
   bool FSorted = false;

@@ -9,9 +9,16 @@
 #include "sfSkinImage.h"
 #include "sfSkinScrollBar.h"
 #include "skin/data/sfSkinData.h"
+#include "skin/data/sfUtilsNinePart.h"
 #include "ui/Bitmap.h"
+#include "ui/ImageList.h"
+#include "ui/Screen.h"
 
 namespace {
+
+constexpr UINT_PTR kCaptionTimer = 1;
+// How far the mouse moves with the button held before an automatic drag starts.
+constexpr int kDragThreshold = 5;
 
 TRect Or(const TRect& r, const TRect& fallback) { return r.IsEmpty() ? fallback : r; }
 
@@ -30,7 +37,15 @@ void CopyListBoxSkin(const TsfDataSkinListBox& d, TsfListBoxSkin& s) {
   s.Font = d.Font();
   s.ActiveFontColor = d.activefontcolor;
   s.FocusFontColor = d.focusfontcolor;
-  s.CaptionRect = d.captionrect;
+  s.Caption.CaptionRect = d.captionrect;
+  const TRect places[3] = {d.upbuttonrect, d.downbuttonrect, d.checkbuttonrect};
+  const TRect active[3] = {d.activeupbuttonrect, d.activedownbuttonrect, d.activecheckbuttonrect};
+  const TRect down[3] = {d.downupbuttonrect, d.downdownbuttonrect, d.downcheckbuttonrect};
+  for (int b = 0; b < 3; ++b) {
+    s.Caption.Buttons[b] = places[b];
+    s.Caption.ActiveButtons[b] = active[b];
+    s.Caption.DownButtons[b] = Or(down[b], active[b]);
+  }
   s.CaptionFont = d.CaptionFont();
   s.VScrollBarName = d.vscrollbarname;
   s.HScrollBarName = d.hscrollbarname;
@@ -41,7 +56,9 @@ void CopyListBoxSkin(const TsfDataSkinListBox& d, TsfListBoxSkin& s) {
 }  // namespace
 
 TsfSkinCustomListBox::TsfSkinCustomListBox(TComponent* AOwner)
-    : TsfSkinCustomControl(AOwner), FDefaultCaptionFont(std::make_unique<TFont>()) {
+    : TsfSkinCustomControl(AOwner),
+      FDefaultCaptionFont(std::make_unique<TFont>()),
+      FGlyph(std::make_unique<TBitmap>()) {
   SetSkinDataName("listbox");
   SetDefaultSkinFont(Font());
   Font().SetColor(clWindowText);
@@ -51,6 +68,14 @@ TsfSkinCustomListBox::TsfSkinCustomListBox(TComponent* AOwner)
   FTabWidths.OnChange = [this](TObject*) { FListBox->Invalidate(); };
   SetSplitBorderPaint(true);
   SetFillClientArea(false);
+  FCaptionButtons.StartTimer = [this](unsigned ms) {
+    if (HandleAllocated()) SetTimer(HandleValue(), kCaptionTimer, ms, nullptr);
+  };
+  FCaptionButtons.StopTimer = [this] {
+    if (HandleAllocated()) KillTimer(HandleValue(), kCaptionTimer);
+  };
+  FCaptionButtons.Step = [this](int button) { CaptionButtonStep(button); };
+  FCaptionButtons.Changed = [this] { Invalidate(); };
   FListBox = new TsfListBox(this, this);
   FListBox->SetItemHeight(FDefaultItemHeight);
   FListBox->SetParent(this);
@@ -62,6 +87,9 @@ TsfSkinCustomListBox::~TsfSkinCustomListBox() {
   SetDestroying();
   FDefaultCaptionFont->OnChange = nullptr;
   FTabWidths.OnChange = nullptr;
+  FCaptionButtons.Changed = nullptr;
+  FCaptionButtons.Cancel();
+  SetImages(nullptr);
 }
 
 // ---- items ----------------------------------------------------------------------------
@@ -173,6 +201,56 @@ void TsfSkinCustomListBox::SetAlignment(TAlignment value) {
   Invalidate();
 }
 
+void TsfSkinCustomListBox::SetGlyph(const TBitmap& value) {
+  FGlyph->Assign(value);
+  Invalidate();
+}
+
+void TsfSkinCustomListBox::SetNumGlyphs(int value) {
+  if (value < 1 || value == FNumGlyphs) return;
+  FNumGlyphs = value;
+  Invalidate();
+}
+
+void TsfSkinCustomListBox::SetSpacing(int value) {
+  if (value == FSpacing) return;
+  FSpacing = value;
+  Invalidate();
+}
+
+void TsfSkinCustomListBox::SetColumns(int value) {
+  value = std::max(value, 0);
+  if (value == Columns()) return;
+  FListBox->SetColumns(value);
+  SyncScrollBars();
+}
+
+void TsfSkinCustomListBox::SetImages(TCustomImageList* value) {
+  if (value == FImages) return;
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = value;
+  if (FImages) FImages->FreeNotification(this);
+  if (IsDestroying()) return;
+  SyncScrollBars();
+  FListBox->Invalidate();
+}
+
+void TsfSkinCustomListBox::SetImageIndex(int value) {
+  if (value == FImageIndex) return;
+  FImageIndex = value;
+  FListBox->Invalidate();
+}
+
+void TsfSkinCustomListBox::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) {
+    FImages = nullptr;
+    if (!IsDestroying()) FListBox->Invalidate();
+  }
+}
+
+int TsfSkinCustomListBox::ImageRoom() const { return FImages ? FImages->Width() + 4 : 0; }
+
 // ---- skin ---------------------------------------------------------------------------------
 
 void TsfSkinCustomListBox::FetchSkin() {
@@ -190,7 +268,7 @@ void TsfSkinCustomListBox::ApplySkin() {
     FListBox->SetItemHeight(FListSkin.ItemRect.Height());
   }
   if (FVScrollBar) {
-    FVScrollBar->SetSkinDataName(Skinned() ? FListSkin.VScrollBarName : "");
+    FVScrollBar->SetSkinDataName(!Skinned() ? "" : Columns() > 0 ? FListSkin.HScrollBarName : FListSkin.VScrollBarName);
     FVScrollBar->SetSkinData(SkinData());
   }
   if (FHScrollBar) {
@@ -234,7 +312,17 @@ void TsfSkinCustomListBox::LayoutChildren() {
     }
   }
   TRect list{r.Left, r.Top, r.Right, r.Bottom - h};
-  if (FVScrollBar) {
+  if (FVScrollBar && Columns() > 0) {
+    // With columns the one bar runs along the bottom.
+    if (skinned) {
+      int bh = FVScrollBar->Height();
+      FVScrollBar->SetBounds(r.Left, r.Bottom - bh, r.Width(), bh);
+      list.Bottom = r.Bottom - bh;
+    } else {
+      FVScrollBar->SetBounds(1, Height() - 20, Width() - 2, 19);
+      list = {2, c + 1, Width() - 2, FVScrollBar->Top()};
+    }
+  } else if (FVScrollBar) {
     if (skinned) {
       int w = FVScrollBar->Width();
       FVScrollBar->SetBounds(r.Right - w, r.Top, w, r.Height() - h);
@@ -261,7 +349,7 @@ void TsfSkinCustomListBox::SyncScrollBars() {
 }
 
 void TsfSkinCustomListBox::SyncHorizontalBar() {
-  if (!FHorizontalExtent || FApplying) {
+  if (!FHorizontalExtent || FApplying || Columns() > 0) {
     RemoveHScrollBar();
     return;
   }
@@ -274,6 +362,7 @@ void TsfSkinCustomListBox::SyncHorizontalBar() {
     widest = std::max(widest, GetItemTextWidth(i, canvas));
   int room = Skinned() ? FListBox->Width() + FListSkin.ItemTextRect.Width() - FListSkin.ItemRect.Width()
                        : FListBox->Width() - 4;
+  room -= ImageRoom();
   if (room >= widest) {
     RemoveHScrollBar();
     return;
@@ -286,6 +375,12 @@ void TsfSkinCustomListBox::SyncHorizontalBar() {
 }
 
 void TsfSkinCustomListBox::SyncVerticalBar() {
+  // The bar runs along the bottom with columns, at the right without.
+  if (FVScrollBar && (FVScrollBar->Kind() == sbVertical) != (Columns() == 0)) RemoveVScrollBar();
+  if (Columns() > 0) {
+    SyncColumnBar();
+    return;
+  }
   int count = Items().Count();
   if (!(FRowCount > 0 && FRowCount == count)) {
     // The platform list's range: 0 .. count - 1 with the top index as position.
@@ -301,13 +396,36 @@ void TsfSkinCustomListBox::SyncVerticalBar() {
   RemoveVScrollBar();
 }
 
+// With columns the bar's range counts columns: 0 .. columns needed - 1, the
+// first column in view as position and the columns shown as page.
+void TsfSkinCustomListBox::SyncColumnBar() {
+  int count = Items().Count(), rows = FListBox->WholeRows(), columns = Columns();
+  int max = (count + rows - 1) / rows - 1, position = FListBox->TopIndex() / rows;
+  if (0 < max && max >= position && max >= columns && rows * columns < count) {
+    if (!FVScrollBar) {
+      // The bar takes rows from the list.
+      CreateVScrollBar();
+      rows = FListBox->WholeRows();
+      max = (count + rows - 1) / rows - 1;
+      position = FListBox->TopIndex() / rows;
+    }
+    FVScrollBar->SetRange(0, max, columns, position);
+    FVScrollBar->SetLargeChange(columns);
+    return;
+  }
+  RemoveVScrollBar();
+}
+
 void TsfSkinCustomListBox::CreateVScrollBar() {
   auto* bar = new TsfSkinScrollBar(this);
-  bar->SetKind(sbVertical);
+  bool columns = Columns() > 0;
+  bar->SetKind(columns ? sbHorizontal : sbVertical);
   bar->SetBounds(0, 0, 20, 100);
   bar->SetRange(0, bar->Max(), 0, 0);
-  bar->SetSkinDataName(Skinned() ? FListSkin.VScrollBarName : "");
-  bar->OnChange = [this, bar](TObject*) { FListBox->SetTopIndex(bar->Position()); };
+  bar->SetSkinDataName(!Skinned() ? "" : columns ? FListSkin.HScrollBarName : FListSkin.VScrollBarName);
+  bar->OnChange = [this, bar](TObject*) {
+    FListBox->SetTopIndex(Columns() > 0 ? bar->Position() * FListBox->WholeRows() : bar->Position());
+  };
   FVScrollBar = bar;
   bar->SetParent(this);
   bar->SetSkinData(SkinData());
@@ -354,7 +472,8 @@ void TsfSkinCustomListBox::RemoveHScrollBar() {
 
 void TsfSkinCustomListBox::ListWheel(int delta) {
   if (FVScrollBar) {
-    FListBox->SetTopIndex(FListBox->TopIndex() + (delta <= 0 ? 1 : -1));
+    int line = Columns() > 0 ? FListBox->WholeRows() : 1;
+    FListBox->SetTopIndex(FListBox->TopIndex() + (delta <= 0 ? line : -line));
     SyncScrollBars();
   } else if (FHScrollBar) {
     int step = FHScrollBar->SmallChange();
@@ -374,33 +493,135 @@ bool TsfSkinCustomListBox::StepHorizontalBar(bool forward) {
 void TsfSkinCustomListBox::DrawDefaultImage(TBitmap& B) {
   TCanvas& c = B.Canvas();
   FrameAndFill(c, {0, 0, B.Width(), B.Height()}, clBtnShadow, clWindow);
-  if (FCaptionMode) DrawPlainCaption(c);
+  if (!FCaptionMode) return;
+  c.Font().Assign(*FDefaultCaptionFont);
+  DrawPlainListCaption(c, CaptionLayout(), CaptionLook());
 }
 
-void TsfSkinCustomListBox::DrawPlainCaption(TCanvas& c) {
-  int w = Width(), strip = FDefaultCaptionHeight;
-  c.Brush().SetColor(clBtnFace);
-  c.FillRect({1, 1, w - 1, strip + 1});
-  int a = std::min(strip - 3, 17);
-  int top = 1 + (strip - a) / 2, right = w - 2;
-  TRect buttons[3];
-  for (TRect& b : buttons) {
-    b = {right - a, top, right, top + a};
-    right -= a;
+void TsfSkinCustomListBox::DrawSkinImage(TBitmap& B) {
+  TsfSkinCustomControl::DrawSkinImage(B);
+  TBitmap* picture = SkinPicture();
+  if (!FCaptionMode || !picture || FListSkin.Caption.CaptionRect.IsEmpty()) return;
+  TCanvas& c = B.Canvas();
+  if (UseSkinFont())
+    AssignSkinFont(c.Font(), FListSkin.CaptionFont);
+  else
+    c.Font().Assign(*FDefaultCaptionFont);
+  DrawSkinListCaption(c, *picture, CaptionLayout(), FListSkin.Caption, CaptionLook());
+}
+
+// ---- caption strip ----------------------------------------------------------------------------
+
+TsfListCaptionLayout TsfSkinCustomListBox::CaptionLayout() {
+  if (!FCaptionMode) return {};
+  if (!Skinned() || !SkinPicture()) return PlainListCaptionLayout(Width(), FDefaultCaptionHeight);
+  int w = Width(), h = Height();
+  CalcSkinSize(w, h);
+  TsfListCaptionLayout l;
+  const TsfListCaptionSkin& s = FListSkin.Caption;
+  l.Strip = MapSkinRect(s.CaptionRect);
+  for (int b = 0; b < 3; ++b) l.Buttons[b] = s.Buttons[b].IsEmpty() ? TRect() : MapSkinRect(s.Buttons[b]);
+  int right = l.Strip.Right - 2;
+  for (const TRect& b : l.Buttons)
+    if (!b.IsEmpty()) right = std::min(right, b.Left - 2);
+  l.Text = {l.Strip.Left + 4, l.Strip.Top, std::max(right, l.Strip.Left + 4), l.Strip.Bottom};
+  return l;
+}
+
+TsfListCaptionLook TsfSkinCustomListBox::CaptionLook() {
+  TsfListCaptionLook look;
+  look.Caption = Caption();
+  look.Alignment = FAlignment;
+  look.Glyph = FGlyph.get();
+  look.NumGlyphs = FNumGlyphs;
+  look.Spacing = FSpacing;
+  look.Enabled = Enabled();
+  look.Hot = FCaptionButtons.Hot();
+  look.Pressed = FCaptionButtons.Pressed();
+  return look;
+}
+
+void TsfSkinCustomListBox::MoveItemIndex(int delta) {
+  int count = Items().Count();
+  if (count == 0) return;
+  int index = std::clamp(ItemIndex() + delta, 0, count - 1);
+  if (index == ItemIndex()) return;
+  SetItemIndex(index);
+}
+
+// A held up or down button steps while the mouse stays on it.
+void TsfSkinCustomListBox::CaptionButtonStep(int button) {
+  if (button == sflcUp) MoveItemIndex(-1);
+  if (button == sflcDown) MoveItemIndex(1);
+}
+
+void TsfSkinCustomListBox::CaptionButtonAction(int button) {
+  const TNotifyEvent& event = button == sflcUp ? OnUpButtonClick : button == sflcDown ? OnDownButtonClick : OnCheckButtonClick;
+  if (event) {
+    event(this);
+    return;
   }
-  for (const TRect& b : buttons) FrameAndFill(c, b, clBtnShadow, clBtnFace);
-  TRect inner0{buttons[0].Left + 1, buttons[0].Top + 1, buttons[0].Right - 1, buttons[0].Bottom - 1};
-  TRect inner1{buttons[1].Left + 1, buttons[1].Top + 1, buttons[1].Right - 1, buttons[1].Bottom - 1};
-  DrawArrow(c, inner0, clBlack, adUp);
-  DrawArrow(c, inner1, clBlack, adDown);
-  DrawSmallGlyph(c, sgCheckMark, buttons[2].Left + (a - 8) / 2, buttons[2].Top + (a - 8) / 2,
-                 clBlack);
-  c.Font().Assign(*FDefaultCaptionFont);
-  TRect text{4, 1, buttons[2].Left - 2, strip + 1};
-  unsigned align = FAlignment == taCenter ? DT_CENTER : FAlignment == taRightJustify ? DT_RIGHT : DT_LEFT;
-  c.Brush().SetStyle(bsClear);
-  c.DrawText(Caption(), text, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-  c.Brush().SetStyle(bsSolid);
+  if (button == sflcCheck)
+    FListBox->Click();
+  else
+    CaptionButtonStep(button);
+}
+
+void TsfSkinCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TsfSkinCustomControl::MouseDown(Button, Shift, X, Y);
+  if (!FCaptionMode || Button != mbLeft) return;
+  int button = ListCaptionButtonAt(CaptionLayout(), {X, Y});
+  if (button == sflcNone) return;
+  bool evented = button == sflcUp ? bool(OnUpButtonClick) : button == sflcDown ? bool(OnDownButtonClick) : true;
+  FCaptionButtons.Press(button, !evented);
+}
+
+void TsfSkinCustomListBox::MouseMove(TShiftState Shift, int X, int Y) {
+  if (FCaptionMode) FCaptionButtons.Move(ListCaptionButtonAt(CaptionLayout(), {X, Y}));
+  TsfSkinCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TsfSkinCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TsfSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!FCaptionMode || Button != mbLeft) return;
+  int button = ListCaptionButtonAt(CaptionLayout(), {X, Y});
+  if (FCaptionButtons.Release(button)) CaptionButtonAction(button);
+}
+
+void TsfSkinCustomListBox::MouseLeave() {
+  TsfSkinCustomControl::MouseLeave();
+  FCaptionButtons.Leave();
+}
+
+void TsfSkinCustomListBox::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_TIMER:
+      if (m.WParam == kCaptionTimer) {
+        FCaptionButtons.Tick();
+        return;
+      }
+      break;
+    case WM_CANCELMODE:
+      FCaptionButtons.Cancel();
+      break;
+    case WM_CAPTURECHANGED:
+      // The release itself lets the capture go before it is handled.
+      if (!FReleasing && reinterpret_cast<HWND>(m.LParam) != HandleValue()) FCaptionButtons.Cancel();
+      break;
+    case WM_DESTROY:
+      FCaptionButtons.Cancel();
+      break;
+    case WM_LBUTTONUP: {
+      FReleasing = true;
+      struct TReset {
+        bool& Flag;
+        ~TReset() { Flag = false; }
+      } reset{FReleasing};
+      TsfSkinCustomControl::WndProc(m);
+      return;
+    }
+  }
+  TsfSkinCustomControl::WndProc(m);
 }
 
 TOwnerDrawState TsfSkinCustomListBox::ItemState(int index) const {
@@ -417,6 +638,15 @@ TOwnerDrawState TsfSkinCustomListBox::ItemState(int index) const {
 void TsfSkinCustomListBox::PaintListItems(HDC dc) {
   TRect client = FListBox->ClientRect();
   int count = Items().Count(), top = FListBox->TopIndex(), ih = ItemHeight();
+  if (Columns() > 0) {
+    TCanvas canvas(dc);
+    FillListBackground(canvas, client);
+    int rows = FListBox->WholeRows();
+    // The columns in view and a part of the next one.
+    int last = std::min(count - 1, top + rows * (Columns() + 1) - 1);
+    for (int i = top; i <= last; ++i) DrawListItem(dc, i, FListBox->ItemRect(i));
+    return;
+  }
   int last = std::min(count - 1, top + client.Height() / ih);
   int bottom = 0;
   for (int i = top; i <= last; ++i) {
@@ -449,10 +679,18 @@ void TsfSkinCustomListBox::DrawListItem(HDC dc, int index, const TRect& r) {
   if (index < 0 || index >= Items().Count() || r.IsEmpty()) return;
   TOwnerDrawState state = ItemState(index);
   TBitmap image(r.Width(), r.Height());
-  if (Skinned() && !FListSkin.ItemRect.IsEmpty())
+  if (Skinned() && !FListSkin.ItemRect.IsEmpty()) {
+    // Where the item has no picture the list's background shows.
+    if (!SkinPicture() || ItemImage(state).IsEmpty()) {
+      TCanvas& c = image.Canvas();
+      TPoint saved = c.SetOrigin({-r.Left, -r.Top});
+      FillListBackground(c, r);
+      c.SetOrigin(saved);
+    }
     DrawSkinItem(image, index, state);
-  else
+  } else {
     DrawPlainItem(image, index, state);
+  }
   TCanvas target(dc);
   target.Draw(r.Left, r.Top, image);
 }
@@ -474,17 +712,38 @@ void TsfSkinCustomListBox::DrawPlainItem(TBitmap& B, int index, TOwnerDrawState 
   if (state & odFocused) DrawFocusRectangle(c, all);
 }
 
+// The item picture for a state: with the skin's item height the focused look is
+// the normal picture with a focus rectangle; at another height it has its own.
+const TRect& TsfSkinCustomListBox::ItemImage(TOwnerDrawState state) const {
+  const TsfListBoxSkin& s = FListSkin;
+  bool selected = (state & odSelected) != 0, focused = (state & odFocused) != 0;
+  if (FUseSkinItemHeight) return selected && focused ? s.FocusItemRect : selected ? s.ActiveItemRect : s.ItemRect;
+  return focused ? s.FocusItemRect : selected ? s.ActiveItemRect : s.ItemRect;
+}
+
 void TsfSkinCustomListBox::DrawSkinItem(TBitmap& B, int index, TOwnerDrawState state) {
   TCanvas& c = B.Canvas();
   TRect all{0, 0, B.Width(), B.Height()};
   const TsfListBoxSkin& s = FListSkin;
   bool selected = (state & odSelected) != 0, focused = (state & odFocused) != 0;
-  c.Brush().SetColor(clWindow);
-  c.FillRect(all);
-  // The item's image (itemrect, activeitemrect or focusitemrect in three parts at
-  // the item's width) comes from the skin drawing routines.
+  const TRect& image = ItemImage(state);
+  TBitmap* picture = SkinPicture();
   TRect text = s.ItemTextRect;
   text.Right += B.Width() - s.ItemRect.Width();
+  if (picture && !image.IsEmpty()) {
+    TBitmap face;
+    if (FUseSkinItemHeight) {
+      // The normal item tiles its middle; the others stretch it when the skin says so.
+      bool stretch = (selected || focused) && SkinGeometry().StretchEffect;
+      CreateHThreePartImage(face, *picture, image, s.ItemLeftOffset, s.ItemRightOffset, B.Width(), stretch);
+    } else {
+      TRect inner = s.ItemTextRect;
+      inner = {inner.Left + 1, inner.Top + 1, inner.Right - 1, inner.Bottom - 1};
+      RescaleKeepingBorder(face, *picture, image, inner, B.Width(), B.Height(), true);
+    }
+    c.Draw(0, 0, face);
+    if (FUseSkinItemHeight && focused && !selected) DrawFocusRectangle(c, all);
+  }
   if (!FUseSkinItemHeight) text.Bottom += B.Height() - s.ItemRect.Height();
   if (UseSkinFont())
     AssignSkinFont(c.Font(), s.Font);
@@ -495,17 +754,29 @@ void TsfSkinCustomListBox::DrawSkinItem(TBitmap& B, int index, TOwnerDrawState s
     OnDrawItem(this, c, index, B.Width(), B.Height(), text, state);
     return;
   }
-  if (focused && s.ShowFocus) DrawFocusRectangle(c, all);
+  if (focused && s.ShowFocus) {
+    if (SkinData()) c.Brush().SetColor(SkinData()->SkinColors.cbtnface);
+    DrawFocusRectangle(c, all);
+  }
   DrawItemContent(c, index, text);
 }
 
 void TsfSkinCustomListBox::DrawItemContent(TCanvas& c, int index, const TRect& text) {
   std::string line = Items()[index];
+  int shift = FListBox->HorizontalOffset(), offset = 0;
+  if (FImages) {
+    int image = FImageIndex >= 0 ? FImageIndex : index;
+    int saved = c.SaveState();
+    c.IntersectClip(text);
+    FImages->Draw(c, text.Left - shift, text.Top + (text.Height() - FImages->Height()) / 2, image, Enabled());
+    c.RestoreState(saved);
+    offset = FImages->Width() + 2;
+  }
   std::vector<int> tabs = TabStopsFrom(FTabWidths);
-  if (!tabs.empty())
-    DrawTabbedItemText(c, text, text.Left + 2, line, tabs);
+  if (!tabs.empty() && Columns() == 0)
+    DrawTabbedItemText(c, text, text.Left + offset + 2, line, tabs);
   else
-    DrawItemText(c, text, text.Left - FListBox->HorizontalOffset() + 2, line);
+    DrawItemText(c, text, text.Left + offset - shift + 2, line);
 }
 
 int TsfSkinCustomListBox::GetItemTextWidth(int index, TCanvas& canvas) {
@@ -516,14 +787,75 @@ int TsfSkinCustomListBox::GetItemTextWidth(int index, TCanvas& canvas) {
 
 void TsfSkinCustomListBox::ListMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (OnListBoxMouseDown) OnListBoxMouseDown(this, Button, Shift, X, Y);
+  DragMouseDown(Button, X, Y);
 }
 
 void TsfSkinCustomListBox::ListMouseMove(TShiftState Shift, int X, int Y) {
   if (OnListBoxMouseMove) OnListBoxMouseMove(this, Shift, X, Y);
+  DragMouseMove(X, Y);
 }
 
 void TsfSkinCustomListBox::ListMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (OnListBoxMouseUp) OnListBoxMouseUp(this, Button, Shift, X, Y);
+  if (Button == mbLeft) DragMouseUp(X, Y);
+}
+
+// ---- dragging items ------------------------------------------------------------------------------
+//
+// A drag starts from the inner list and is offered back to the list itself: while
+// it moves, OnListBoxDragOver says whether a drop would be taken there; a release
+// where it was accepted raises OnListBoxDragDrop; every drag ends with
+// OnListBoxEndDrag, its target the list or none.
+
+void TsfSkinCustomListBox::BeginDrag(bool immediate) {
+  if (FDragging) return;
+  FDragArmed = true;
+  if (immediate) {
+    POINT p;
+    GetCursorPos(&p);
+    if (FListBox->HandleAllocated()) ::ScreenToClient(FListBox->HandleValue(), &p);
+    FDragStart = {p.x, p.y};
+    DragMouseMove(p.x, p.y + kDragThreshold + 1);
+  }
+}
+
+void TsfSkinCustomListBox::DragMouseDown(TMouseButton Button, int X, int Y) {
+  FDragArmed = FDragMode == dmAutomatic && Button == mbLeft && ItemAtPos({X, Y}, true) >= 0;
+  FDragStart = {X, Y};
+}
+
+void TsfSkinCustomListBox::DragMouseMove(int X, int Y) {
+  if (!FDragging) {
+    if (!FDragArmed || (std::abs(X - FDragStart.x) <= kDragThreshold && std::abs(Y - FDragStart.y) <= kDragThreshold))
+      return;
+    FDragArmed = false;
+    FDragging = true;
+    FDragAccepted = false;
+    if (OnListBoxStartDrag) OnListBoxStartDrag(this);
+    DragOver(X, Y, dsDragEnter);
+    return;
+  }
+  DragOver(X, Y, dsDragMove);
+}
+
+bool TsfSkinCustomListBox::DragOver(int X, int Y, TDragState state) {
+  bool inside = X >= 0 && Y >= 0 && X < FListBox->Width() && Y < FListBox->Height();
+  bool accept = false;
+  if (inside && OnListBoxDragOver) OnListBoxDragOver(this, this, X, Y, state, accept);
+  FDragAccepted = accept;
+  ::SetCursor(Screen->Cursors(accept ? FDragCursor : crNo));
+  return accept;
+}
+
+bool TsfSkinCustomListBox::DragMouseUp(int X, int Y) {
+  FDragArmed = false;
+  if (!FDragging) return false;
+  FDragging = false;
+  bool dropped = DragOver(X, Y, dsDragMove);
+  if (dropped && OnListBoxDragDrop) OnListBoxDragDrop(this, this, X, Y);
+  if (OnListBoxEndDrag) OnListBoxEndDrag(this, dropped ? this : nullptr, X, Y);
+  ::SetCursor(Screen->Cursors(crDefault));
+  return true;
 }
 
 void TsfSkinCustomListBox::ListClick() {

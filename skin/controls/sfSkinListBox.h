@@ -9,10 +9,22 @@
 
 #include "sfItemText.h"
 #include "sfListBox.h"
+#include "sfListBoxCaption.h"
 #include "sfSkinCustomControl.h"
 #include "ui/Strings.h"
 
 class TsfSkinScrollBar;
+class TCustomImageList;
+
+constexpr TCursor crDrag = -12;
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y,
+                                          TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TStartDragEvent = std::function<void(TObject* Sender)>;
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 // The item looks and names a list box takes from its definition; the empty active
 // and focused item images fall back on the normal one.
@@ -22,7 +34,7 @@ struct TsfListBoxSkin {
   TRect ItemTextRect;
   TsfSkinFont Font;
   TColor ActiveFontColor = 0, FocusFontColor = 0;
-  TRect CaptionRect;
+  TsfListCaptionSkin Caption;
   TsfSkinFont CaptionFont;
   std::string VScrollBarName = "vscrollbar";
   std::string HScrollBarName = "hscrollbar";
@@ -88,6 +100,39 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   TFont& DefaultCaptionFont() { return *FDefaultCaptionFont; }
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment value);
+  // A strip of NumGlyphs glyphs (normal, disabled) before the caption.
+  TBitmap& Glyph() { return *FGlyph; }
+  void SetGlyph(const TBitmap& value);
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int value);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int value);
+  // Where the caption strip and its buttons lie at the current size.
+  TsfListCaptionLayout CaptionLayout();
+  const TsfListCaptionButtons& CaptionButtons() const { return FCaptionButtons; }
+
+  // Columns of items side by side (0: one column, scrolled vertically); with
+  // columns the list scrolls sideways, a column at a time.
+  int Columns() const { return FListBox->Columns(); }
+  void SetColumns(int value);
+  // An image before each item: image ImageIndex of Images, or the item's own index
+  // when ImageIndex is below 0.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* value);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int value);
+
+  // Dragging items out of the list: automatic starts a drag when the mouse moves
+  // a few pixels with the left button held over an item.
+  TDragMode ListBoxDragMode() const { return FDragMode; }
+  void SetListBoxDragMode(TDragMode value) { FDragMode = value; }
+  TDragKind ListBoxDragKind() const { return FDragKind; }
+  void SetListBoxDragKind(TDragKind value) { FDragKind = value; }
+  TCursor ListBoxDragCursor() const { return FDragCursor; }
+  void SetListBoxDragCursor(TCursor value) { FDragCursor = value; }
+  bool Dragging() const { return FDragging; }
+  // Starts a drag from code (dmManual); `immediate` skips the few pixels' move.
+  void BeginDrag(bool immediate);
 
   TsfSkinScrollBar* VScrollBar() const { return FVScrollBar; }
   TsfSkinScrollBar* HScrollBar() const { return FHScrollBar; }
@@ -95,6 +140,8 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
 
   void FetchSkin() override;
   void ApplySkin() override;
+  void WndProc(TMessage& message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // Shows, sets or removes the scroll bars to fit the items.
   void SyncScrollBars();
 
@@ -107,10 +154,23 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   TKeyPressEvent OnListBoxKeyPress;
   TKeyEvent OnListBoxKeyUp;
   TsfDrawSkinItemEvent OnDrawItem;
+  TDragDropEvent OnListBoxDragDrop;
+  TDragOverEvent OnListBoxDragOver;
+  TStartDragEvent OnListBoxStartDrag;
+  TEndDragEvent OnListBoxEndDrag;
+  // Replace the caption buttons' own actions (and their repeat) when set.
+  TNotifyEvent OnUpButtonClick;
+  TNotifyEvent OnDownButtonClick;
+  TNotifyEvent OnCheckButtonClick;
 
  protected:
   void DrawDefaultImage(TBitmap& B) override;
+  void DrawSkinImage(TBitmap& B) override;
   void Resize() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseLeave() override;
 
   virtual int GetItemTextWidth(int index, TCanvas& canvas);
   virtual void ListMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -133,6 +193,8 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   // The place of the items and scroll bars inside the frame.
   TRect ContentRect();
   int CaptionHeight() const { return FCaptionMode ? FDefaultCaptionHeight : 1; }
+  // The width an item's image takes before its text (0 without Images).
+  int ImageRoom() const;
 
  private:
   friend class TsfListBox;
@@ -145,6 +207,7 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   void PaintListItems(HDC dc);
   void DrawListItem(HDC dc, int index, const TRect& r);
   TOwnerDrawState ItemState(int index) const;
+  const TRect& ItemImage(TOwnerDrawState state) const;
   void DrawItemContent(TCanvas& canvas, int index, const TRect& textRect);
   void FillListBackground(TCanvas& canvas, const TRect& r);
   void LayoutChildren();
@@ -155,7 +218,16 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   void RemoveVScrollBar();
   void RemoveHScrollBar();
   void ConfigureHScrollBar();
-  void DrawPlainCaption(TCanvas& canvas);
+  TsfListCaptionLook CaptionLook();
+  void CaptionButtonAction(int button);
+  void CaptionButtonStep(int button);
+  void MoveItemIndex(int delta);
+  int RowsInView() const;
+  void SyncColumnBar();
+  void DragMouseDown(TMouseButton Button, int X, int Y);
+  void DragMouseMove(int X, int Y);
+  bool DragMouseUp(int X, int Y);
+  bool DragOver(int X, int Y, TDragState state);
 
   TsfListBox* FListBox = nullptr;
   TsfSkinScrollBar* FVScrollBar = nullptr;
@@ -170,6 +242,20 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   bool FCaptionMode = false;
   int FDefaultCaptionHeight = 20;
   TAlignment FAlignment = taLeftJustify;
+  std::unique_ptr<TBitmap> FGlyph;
+  int FNumGlyphs = 1;
+  int FSpacing = 2;
+  TsfListCaptionButtons FCaptionButtons;
+  TCustomImageList* FImages = nullptr;
+  int FImageIndex = -1;
+  TDragMode FDragMode = dmManual;
+  TDragKind FDragKind = dkDrag;
+  TCursor FDragCursor = crDrag;
+  bool FDragArmed = false;
+  bool FDragging = false;
+  bool FDragAccepted = false;
+  TPoint FDragStart;
+  bool FReleasing = false;
   bool FApplying = false;
   bool FSyncing = false;
 };

@@ -6,6 +6,7 @@
 
 #include "sfPlainDraw.h"
 #include "skin/data/sfSkinData.h"
+#include "skin/data/sfUtilsNinePart.h"
 #include "ui/Bitmap.h"
 
 namespace {
@@ -234,14 +235,20 @@ void TsfSkinScrollBar::DrawSkinThumb(TCanvas& canvas, TBitmap& picture, const TR
   bool down = FDragging || (FCanFocused && Focused());
   const TRect& image = down ? s.DownThumb : PartHot(sfsbThumb) ? s.ActiveThumb : s.Thumb;
   const TRect& glyph = down ? s.DownGlyph : PartHot(sfsbThumb) ? s.ActiveGlyph : s.Glyph;
+  bool vertical = Kind() == sbVertical;
   TBitmap thumb(t.Width(), t.Height());
   if (PageSize() != 0 || s.ThumbMinPageSize != 0) {
-    // A thumb longer than its image is the image's three-part form along the bar,
-    // built with the skin drawing routines.
+    // The thumb shows the page: its image keeps both ends and the middle follows
+    // the length.
+    if (vertical)
+      CreateVThreePartImage(thumb, picture, image, s.ThumbOffset1, s.ThumbOffset2, t.Height(),
+                            s.ThumbStretchEffect);
+    else
+      CreateHThreePartImage(thumb, picture, image, s.ThumbOffset1, s.ThumbOffset2, t.Width(),
+                            s.ThumbStretchEffect);
   } else {
     CopyPiece(thumb.Canvas(), picture, image, 0, 0, false, 0);
   }
-  bool vertical = Kind() == sbVertical;
   int glyphAlong = vertical ? glyph.Height() : glyph.Width();
   int thumbAlong = vertical ? t.Height() : t.Width();
   if (!glyph.IsEmpty() && glyphAlong < thumbAlong)
@@ -475,9 +482,18 @@ void TsfSkinScrollBar::WndProc(TMessage& m) {
       if (reinterpret_cast<HWND>(m.LParam) != HandleValue()) CancelPress();
       break;
     case WM_ENABLE:
+      if (!m.WParam) CancelPress();
+      Invalidate();
+      break;
     case WM_SHOWWINDOW:
       if (!m.WParam) CancelPress();
       break;
+    case WM_ERASEBKGND:
+      // Outside its own paint the bar paints itself into the given context, so a
+      // parent copying its background sees it.
+      if (!InWmPaint()) PaintTo(reinterpret_cast<HDC>(m.WParam));
+      m.Result = 1;
+      return;
   }
   TsfSkinCustomControl::WndProc(m);
 }
