@@ -68,6 +68,17 @@ bool TApplication::ProcessMessage() {
     FTerminated = true;
     return true;
   }
+  if (OnMessage) {
+    TAppMessage m{msg.hwnd, msg.message, msg.wParam, msg.lParam};
+    bool handled = false;
+    TMessageEvent hook = OnMessage;  // the hook may replace itself
+    try {
+      hook(m, handled);
+    } catch (...) {
+      HandleEventException();
+    }
+    if (handled) return true;
+  }
   if (!IsTabNavigation(&msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -47,6 +47,7 @@ constexpr bool IsReflectedMessage(unsigned msg) {
     case 0x0111:  // WM_COMMAND
     case 0x004E:  // WM_NOTIFY
     case 0x002B:  // WM_DRAWITEM
+    case 0x002C:  // WM_MEASUREITEM
     case 0x0133: case 0x0134: case 0x0135: case 0x0137: case 0x0138:  // WM_CTLCOLOR*
       return true;
   }
