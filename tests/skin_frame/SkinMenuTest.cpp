@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -444,5 +445,28 @@ TEST(SkinMenu, PlainWithoutASkinAndEveryHandleBackAfterAHundredMenus) {
     EXPECT_EQ(bitmaps, LiveHandles(THandleKind::Bitmap));
     EXPECT_EQ(fonts, LiveHandles(THandleKind::Font));
     EXPECT_EQ(dcs, LiveHandles(THandleKind::DC));
+  }
+}
+
+// Run by hand to look at the menu: the system menu with a submenu open, kept on the
+// screen for a while.
+TEST(SkinMenu, DISABLED_StaysOpenForALook) {
+  TMenuFixture f;
+  f.SystemMenuItems();
+  TMenuItem* sub = f.Add(f.Popup->Items(), "&More");
+  f.Add(*sub, "&Inner");
+  auto* checked = f.Add(*sub, "&Checked");
+  checked->SetChecked(true);
+  f.Add(*sub, "&Disabled", false);
+  f.Popup->Popup(200, 150);
+  f.Menu.KeyDown(VK_DOWN);
+  f.Top().Activate(5, true);
+  f.Menu.ClickItem(&f.Top(), 5);
+  f.Menu.KeyDown(VK_DOWN);
+  for (int i = 0; i < 30; ++i) {
+    PumpUntil([] { return false; }, 1000);
+    if (i % 5 == 0)
+      std::printf("open %d levels %d visible %d\n", f.Menu.Visible(), f.Menu.LevelCount(),
+                  f.Menu.LevelCount() ? IsWindowVisible(f.Top().Handle()) : -1);
   }
 }
