@@ -67,6 +67,7 @@ class TApplication : public TComponent {
  private:
   bool ProcessMessage();
   bool IsTabNavigation(const void* msg);
+  void TellCancelMode(HWND pressed);
 
   std::string FTitle;
   TForm* FMainForm = nullptr;

@@ -31,6 +31,9 @@ constexpr unsigned CM_COLORCHANGED = CM_BASE + 13;
 // Sent by a form to every control on it when the focus moved; LParam: the newly
 // focused TWinControl (nullptr when none of ours has it).
 constexpr unsigned CM_FOCUSCHANGED = CM_BASE + 14;
+// Sent by the application to a form's focused control when a mouse button goes down
+// on another control of that form; LParam: the control pressed (a TWinControl).
+constexpr unsigned CM_CANCELMODE = CM_BASE + 15;
 constexpr unsigned CM_LAST = CM_BASE + 0x100;  // end of the block, exclusive
 
 // Notifications the platform sends to a parent about a child window come back to

@@ -67,6 +67,39 @@ void TsfCustomEdit::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;
 }
 
+void TsfCustomEdit::CreateParams(TCreateParams& p) {
+  TCustomEdit::CreateParams(p);
+  if (FCharCase == ecUpperCase) p.Style |= ES_UPPERCASE;
+  if (FCharCase == ecLowerCase) p.Style |= ES_LOWERCASE;
+}
+
+void TsfCustomEdit::SetCharCase(TEditCharCase value) {
+  if (value == FCharCase) return;
+  FCharCase = value;
+  if (HandleAllocated()) {
+    LONG style = GetWindowLongW(HandleValue(), GWL_STYLE) & ~(ES_UPPERCASE | ES_LOWERCASE);
+    if (value == ecUpperCase) style |= ES_UPPERCASE;
+    if (value == ecLowerCase) style |= ES_LOWERCASE;
+    SetWindowLongW(HandleValue(), GWL_STYLE, style);
+  }
+  if (value != ecNormal) SetText(Text());  // converted on the way in
+}
+
+void TsfCustomEdit::SetText(const std::string& value) {
+  std::string text = value;
+  // Only Latin letters change: the bytes of a Chinese character are never touched.
+  for (size_t i = 0; i < text.size(); ++i) {
+    auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0x81 && b <= 0xFE && i + 1 < text.size()) {
+      ++i;
+      continue;
+    }
+    if (FCharCase == ecUpperCase && b >= 'a' && b <= 'z') text[i] = static_cast<char>(b - 32);
+    if (FCharCase == ecLowerCase && b >= 'A' && b <= 'Z') text[i] = static_cast<char>(b + 32);
+  }
+  TCustomEdit::SetText(text);
+}
+
 void TsfCustomEdit::CreateWnd() {
   TCustomEdit::CreateWnd();
   SendMessageW(HandleValue(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 0));
@@ -98,6 +131,8 @@ void TsfCustomEdit::KeyPress(char& Key) {
   // Enter and Escape answer the form's default and cancel buttons (offered to the
   // form when the key went down); the platform edit never sees them.
   if (Key == '\r' || Key == 27) Key = 0;
+  if (FCharCase == ecUpperCase && Key >= 'a' && Key <= 'z') Key = static_cast<char>(Key - 32);
+  if (FCharCase == ecLowerCase && Key >= 'A' && Key <= 'Z') Key = static_cast<char>(Key + 32);
   // Read-only keeps copying (Ctrl+C) and selecting all (Ctrl+A).
   if (Key != 0 && FReadOnly && Key != 3 && Key != 1) Key = 0;
 }
@@ -129,6 +164,9 @@ void TsfCustomEdit::WndProc(TMessage& m) {
     case WM_CANCELMODE:
       TCustomEdit::WndProc(m);
       if (OnCancelMode) OnCancelMode(this);
+      return;
+    case CM_CANCELMODE:
+      if (OnCancelMode) OnCancelMode(reinterpret_cast<TObject*>(m.LParam));
       return;
     case WM_LBUTTONDOWN:
       FMouseDown = true;

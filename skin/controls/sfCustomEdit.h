@@ -8,6 +8,8 @@
 #include "ui/Edit.h"
 
 class TPopupMenu;
+
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 class TsfSkinData;
 class TsfSkinPopupMenu;
 
@@ -35,7 +37,11 @@ class TsfCustomEdit : public TCustomEdit {
   // The edit's own filter: keys, characters and the editing messages that would
   // change the text are dropped. The platform window itself is never read-only.
   bool ReadOnly() const { return FReadOnly; }
+  void SetText(const std::string& value) override;
   void SetReadOnly(bool value) { FReadOnly = value; }
+  // Letters typed or set are made upper or lower case.
+  TEditCharCase CharCase() const { return FCharCase; }
+  void SetCharCase(TEditCharCase value);
   // On: the platform does not paint the background (the owner does).
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool value);
@@ -49,12 +55,14 @@ class TsfCustomEdit : public TCustomEdit {
   void ShowContextMenu(int x, int y);
   TsfEditMenuState MenuState();
 
-  // Called with the sender after the platform's handling of WM_CANCELMODE.
+  // Called after the platform's handling of WM_CANCELMODE (with this edit as the
+  // sender) and when another control of the form was pressed (with that control).
   std::function<void(TObject* Sender)> OnCancelMode;
 
   void WndProc(TMessage& message) override;
 
  protected:
+  void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void FontChanged() override;
   void KeyPress(char& Key) override;
@@ -73,6 +81,7 @@ class TsfCustomEdit : public TCustomEdit {
   void FreeSystemMenu();
 
   bool FReadOnly = false;
+  TEditCharCase FCharCase = ecNormal;
   bool FTransparent = false;
   bool FMouseDown = false;
   TPopupMenu* FPopupMenu = nullptr;
