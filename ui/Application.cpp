@@ -6,6 +6,7 @@
 
 #include "Dialogs.h"
 #include "Form.h"
+#include "Messages.h"
 #include "SysUtils.h"
 #include "CodePage.h"
 
@@ -61,6 +62,19 @@ bool TApplication::IsTabNavigation(const void* p) {
   return form->SelectNext(control, GetKeyState(VK_SHIFT) >= 0);
 }
 
+// The focused control of the form learns that another control of it was pressed.
+void TApplication::TellCancelMode(HWND pressed) {
+  TWinControl* target = TWinControl::FromHandle(pressed);
+  TForm* form = target ? GetParentForm(target) : nullptr;
+  TWinControl* active = form ? form->ActiveControl() : nullptr;
+  if (!active || active == target || !active->HandleAllocated() || GetFocus() != active->HandleValue()) return;
+  try {
+    active->Perform(CM_CANCELMODE, 0, reinterpret_cast<std::intptr_t>(target));
+  } catch (...) {
+    HandleEventException();
+  }
+}
+
 bool TApplication::ProcessMessage() {
   MSG msg;
   if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
@@ -68,6 +82,19 @@ bool TApplication::ProcessMessage() {
     FTerminated = true;
     return true;
   }
+  if (OnMessage) {
+    TAppMessage m{msg.hwnd, msg.message, msg.wParam, msg.lParam};
+    bool handled = false;
+    TMessageEvent hook = OnMessage;  // the hook may replace itself
+    try {
+      hook(m, handled);
+    } catch (...) {
+      HandleEventException();
+    }
+    if (handled) return true;
+  }
+  if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN)
+    TellCancelMode(msg.hwnd);
   if (!IsTabNavigation(&msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -6,8 +6,19 @@
 
 #include "Component.h"
 #include "Exception.h"
+#include "WinHandles.h"
 
 class TForm;
+
+// A queued message as the loop takes it out, before it is dispatched.
+struct TAppMessage {
+  HWND Wnd = nullptr;
+  unsigned Msg = 0;
+  std::uintptr_t WParam = 0;
+  std::intptr_t LParam = 0;
+};
+// Sees every queued message first; setting Handled keeps it from its window.
+using TMessageEvent = std::function<void(TAppMessage& Msg, bool& Handled)>;
 
 class TApplication : public TComponent {
  public:
@@ -49,10 +60,14 @@ class TApplication : public TComponent {
   // message with a full stop appended when its last character sorts after ".".
   void ShowException(const Exception& e);
   std::function<void(TObject* Sender, const Exception& E)> OnException;
+  // The application's message hook. Whoever replaces it keeps the one it found and
+  // puts it back.
+  TMessageEvent OnMessage;
 
  private:
   bool ProcessMessage();
   bool IsTabNavigation(const void* msg);
+  void TellCancelMode(HWND pressed);
 
   std::string FTitle;
   TForm* FMainForm = nullptr;

@@ -31,6 +31,9 @@ constexpr unsigned CM_COLORCHANGED = CM_BASE + 13;
 // Sent by a form to every control on it when the focus moved; LParam: the newly
 // focused TWinControl (nullptr when none of ours has it).
 constexpr unsigned CM_FOCUSCHANGED = CM_BASE + 14;
+// Sent by the application to a form's focused control when a mouse button goes down
+// on another control of that form; LParam: the control pressed (a TWinControl).
+constexpr unsigned CM_CANCELMODE = CM_BASE + 15;
 constexpr unsigned CM_LAST = CM_BASE + 0x100;  // end of the block, exclusive
 
 // Notifications the platform sends to a parent about a child window come back to
@@ -47,6 +50,7 @@ constexpr bool IsReflectedMessage(unsigned msg) {
     case 0x0111:  // WM_COMMAND
     case 0x004E:  // WM_NOTIFY
     case 0x002B:  // WM_DRAWITEM
+    case 0x002C:  // WM_MEASUREITEM
     case 0x0133: case 0x0134: case 0x0135: case 0x0137: case 0x0138:  // WM_CTLCOLOR*
       return true;
   }

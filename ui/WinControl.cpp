@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 
 #include "Application.h"
 #include "CodePage.h"
@@ -13,6 +14,9 @@
 namespace {
 
 const wchar_t kObjectProp[] = L"TavoroControl";
+// The control whose window CreateWindowEx is making: a platform class asks its
+// parent for item sizes before we have subclassed it.
+TWinControl* sCreating = nullptr;
 
 bool IsMouseMessage(unsigned msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK; }
 bool IsButtonDown(unsigned msg) {
@@ -59,22 +63,22 @@ unsigned WantedDialogCode(unsigned key) {
 
 }  // namespace
 
-const wchar_t* OwnWindowClassName() {
-  static const wchar_t name[] = L"TavoroWindow";
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = reinterpret_cast<WNDPROC>(&TWinControl::WindowProc);
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
-    wc.lpszClassName = name;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-      throw EOSError("Cannot register the window class");
-    registered = true;
-  }
-  return name;
+const wchar_t* OwnWindowClassName(unsigned extra) {
+  static std::map<unsigned, std::wstring> names;
+  auto found = names.find(extra);
+  if (found != names.end()) return found->second.c_str();
+  std::wstring name = L"TavoroWindow";
+  if (extra) name += L"." + std::to_wstring(extra);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW | extra;
+  wc.lpfnWndProc = reinterpret_cast<WNDPROC>(&TWinControl::WindowProc);
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+  wc.lpszClassName = name.c_str();
+  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    throw EOSError("Cannot register the window class");
+  return names.emplace(extra, std::move(name)).first->second.c_str();
 }
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
@@ -161,10 +165,17 @@ void TWinControl::CreateWnd() {
   if (p.Style & WS_CHILD && !p.WndParent)
     throw EOSError(Format("Control '%s' has no parent window", Name().c_str()));
   bool platformClass = !p.WinClassName.empty();
-  const wchar_t* cls = platformClass ? p.WinClassName.c_str() : OwnWindowClassName();
+  const wchar_t* cls = platformClass ? p.WinClassName.c_str() : OwnWindowClassName(p.ClassStyle);
+  // Child windows get an identifier of their own, so that messages naming a child
+  // by its identifier (WM_MEASUREITEM) find it.
+  static unsigned nextId = 100;
+  HMENU id = (p.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId++ & 0xFFFF)) : nullptr;
+  TWinControl* outer = sCreating;
+  sCreating = this;
   HWND wnd = CreateWindowExW(p.ExStyle, cls, p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
-                             p.Height, p.WndParent, nullptr, GetModuleHandleW(nullptr),
+                             p.Height, p.WndParent, id, GetModuleHandleW(nullptr),
                              platformClass ? nullptr : this);
+  sCreating = outer;
   if (!wnd) throw EOSError(Format("Error creating window for '%s'", Name().c_str()));
   if (platformClass) {
     AttachHandle(wnd);
@@ -172,6 +183,14 @@ void TWinControl::CreateWnd() {
         wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::WindowProc)));
     ApplyWindowFont();
   }
+}
+
+TWinControl* TWinControl::MeasureItemTarget(const TMessage& m) const {
+  auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+  if (!mis || mis->CtlType == ODT_MENU) return nullptr;
+  TWinControl* target = FromHandle(GetDlgItem(FHandle, static_cast<int>(mis->CtlID)));
+  if (!target && sCreating && sCreating->Parent() == this) target = sCreating;
+  return target != this ? target : nullptr;
 }
 
 void TWinControl::CreateHandleDone() {
@@ -685,6 +704,12 @@ void TWinControl::WndProc(TMessage& m) {
     // Not handled by the child: what the parent's platform procedure would answer.
     if (FHandle) m.Result = DefWindowProcW(GetParent(FHandle), m.Msg - CN_BASE, m.WParam, m.LParam);
     return;
+  }
+  if (m.Msg == WM_MEASUREITEM && FHandle) {
+    if (TWinControl* target = MeasureItemTarget(m)) {
+      m.Result = target->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+      return;
+    }
   }
   if (HWND child = ReflectionTarget(m)) {
     TWinControl* target = FromHandle(child);

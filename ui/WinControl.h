@@ -13,6 +13,9 @@ struct TCreateParams {
   std::wstring Caption;
   unsigned long Style = 0;
   unsigned long ExStyle = 0;
+  // Class styles added to those of our own class (CS_SAVEBITS, CS_DROPSHADOW, ...);
+  // each set of them gets a class of its own. Ignored for platform classes.
+  unsigned ClassStyle = 0;
   int X = 0, Y = 0, Width = 0, Height = 0;
   HWND WndParent = nullptr;
 };
@@ -147,6 +150,8 @@ class TWinControl : public TControl {
   unsigned DialogCode(const TMessage& message);
   void ApplyWindowFont();
   TControl* MouseTarget(TPoint p) const;
+  // The child a WM_MEASUREITEM is about, or nullptr.
+  TWinControl* MeasureItemTarget(const TMessage& m) const;
 
   HWND FHandle = nullptr;
   void* FDefWndProc = nullptr;  // original procedure of a subclassed platform class
@@ -162,5 +167,5 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> FTabList;
 };
 
-// Registered once, the window class of our own windows.
-const wchar_t* OwnWindowClassName();
+// Registered once per set of extra class styles, the window class of our own windows.
+const wchar_t* OwnWindowClassName(unsigned extraClassStyle = 0);

@@ -4,12 +4,16 @@
 
 #include <algorithm>
 
+#include "skin/data/sfUtilsHelpers.h"
+
 TsfPopupListBox::TsfPopupListBox(TComponent* AOwner) : TsfSkinListBox(AOwner) { SetVisible(false); }
 
 void TsfPopupListBox::CreateParams(TCreateParams& p) {
   TsfSkinListBox::CreateParams(p);
   p.Style = WS_POPUP | WS_CLIPCHILDREN | (Visible() ? WS_VISIBLE : 0);
   p.ExStyle = WS_EX_TOOLWINDOW;
+  // Closing the list restores the screen under it without repainting the form.
+  p.ClassStyle = CS_SAVEBITS | (IsXPOrLater(GetOSVersion()) ? CS_DROPSHADOW : 0);
 }
 
 void TsfPopupListBox::CreateWnd() {

@@ -9,7 +9,11 @@
 #include "sfSkinScrollBar.h"
 #include "skin/data/sfSkinData.h"
 #include "ui/Application.h"
+#include "skin/data/sfDataSkinControl.h"
+#include "skin/data/sfUtilsNinePart.h"
 #include "ui/Bitmap.h"
+#include "ui/ImageList.h"
+#include "ui/Messages.h"
 
 namespace {
 
@@ -74,6 +78,8 @@ TsfSkinCustomComboBox::TsfSkinCustomComboBox(TComponent* AOwner) : TsfSkinCustom
 TsfSkinCustomComboBox::~TsfSkinCustomComboBox() {
   SetDestroying();
   FPopup->OnListMessage = nullptr;
+  FreeEditor();
+  SetImages(nullptr);
 }
 
 // ---- items and choice -------------------------------------------------------------------
@@ -95,16 +101,15 @@ void TsfSkinCustomComboBox::SetItemIndex(int value) {
 
 void TsfSkinCustomComboBox::TextChanged() {
   TsfSkinCustomControl::TextChanged();
+  if (FEditor && !FEditorChanging && FEditor->Text() != Caption()) {
+    FEditorChanging = true;
+    FEditor->SetText(Caption());
+    FEditorChanging = false;
+  }
   if (OnChange) OnChange(this);
 }
 
 // ---- properties ----------------------------------------------------------------------------
-
-void TsfSkinCustomComboBox::SetStyle(TsfSkinCustomComboBoxStyle value) {
-  if (value == FStyle) return;
-  FStyle = value;
-  Invalidate();
-}
 
 void TsfSkinCustomComboBox::SetDropDownCount(int value) {
   if (value > 0) FDropDownCount = value;
@@ -129,6 +134,7 @@ void TsfSkinCustomComboBox::SetToolButtonStyle(bool value) {
 void TsfSkinCustomComboBox::SetDefaultColor(TColor value) {
   if (value == FDefaultColor) return;
   FDefaultColor = value;
+  if (FEditor) FEditor->SetColor(value);
   Invalidate();
 }
 
@@ -167,6 +173,8 @@ void TsfSkinCustomComboBox::FetchSkin() {
 void TsfSkinCustomComboBox::ApplySkin() {
   TsfSkinCustomControl::ApplySkin();
   if (Skinned() && !FComboSkin.ListBoxName.empty()) FPopup->SetSkinDataName(FComboSkin.ListBoxName);
+  EditorFont();
+  LayoutEditor();
 }
 
 void TsfSkinCustomComboBox::CalcSkinSize(int& w, int& h) {
@@ -225,6 +233,7 @@ void TsfSkinCustomComboBox::DropDown() {
     FPopup->SetItemIndex(1);
     FPopup->SetItemIndex(0);
   }
+  if (FEditor && FEditor->CanFocus() && !FEditor->Focused()) FEditor->SetFocus();
   FDroppedDown = true;
   if (FToolButtonStyle) Invalidate();
   FPopup->SetTopIndex(FPopup->ItemIndex());
@@ -262,6 +271,7 @@ void TsfSkinCustomComboBox::CloseUp(bool accept) {
     FPopup->SetItemIndex(FSaveIndex);
   } else if (accept && index < Items().Count()) {
     SetText(Items()[index]);
+    if (FEditor) FEditor->SelectAll();
     Invalidate();
     Click();
     Change();
@@ -283,7 +293,7 @@ void TsfSkinCustomComboBox::SetButtonHot(bool value) {
 
 void TsfSkinCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TsfSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (!Focused() && CanFocus()) SetFocus();
+  if (!FEditor && !Focused() && CanFocus()) SetFocus();
   if (Button != mbLeft) return;
   bool onButton = FaceLayout().Button.Contains({X, Y});
   if (!(FButtonHot || (FStyle == sfcbFixedStyle && onButton) || FToolButtonStyle)) {
@@ -391,6 +401,7 @@ void TsfSkinCustomComboBox::AutoScrollTick() {
 void TsfSkinCustomComboBox::MouseEnter() {
   TsfSkinCustomControl::MouseEnter();
   FMouseOver = true;
+  EditorFont();
   if (FToolButtonStyle || (Skinned() && !FComboSkin.ActiveSkinRect.IsEmpty())) Invalidate();
 }
 
@@ -398,6 +409,7 @@ void TsfSkinCustomComboBox::MouseLeave() {
   TsfSkinCustomControl::MouseLeave();
   FMouseOver = false;
   SetButtonHot(false);
+  EditorFont();
   if (FToolButtonStyle || (Skinned() && !FComboSkin.ActiveSkinRect.IsEmpty())) Invalidate();
 }
 
@@ -467,11 +479,12 @@ void TsfSkinCustomComboBox::WheelStep(int delta) {
 void TsfSkinCustomComboBox::DoEnter() {
   Invalidate();
   TsfSkinCustomControl::DoEnter();
+  if (FEditor && FEditor->CanFocus()) FEditor->SetFocus();
 }
 
 void TsfSkinCustomComboBox::DoExit() {
   Invalidate();
-  CloseUp(false);
+  if (!FEditor) CloseUp(false);
   TsfSkinCustomControl::DoExit();
 }
 
@@ -498,8 +511,11 @@ void TsfSkinCustomComboBox::WndProc(TMessage& m) {
       }
       break;
     case WM_CANCELMODE:
-      CloseUp(false);
+      CancelMode(this);
       break;
+    case CM_CANCELMODE:
+      CancelMode(reinterpret_cast<TObject*>(m.LParam));
+      return;
   }
   TsfSkinCustomControl::WndProc(m);
 }
@@ -530,13 +546,17 @@ void TsfSkinCustomComboBox::DrawDefaultImage(TBitmap& B) {
 
 void TsfSkinCustomComboBox::DrawSkinImage(TBitmap& B) {
   const TsfComboBoxSkin& s = FComboSkin;
-  bool active = !s.ActiveSkinRect.IsEmpty() && (FMouseOver || Focused());
-  if (active)
+  bool focused = Focused() || (FEditor && FEditor->Focused());
+  bool active = !s.ActiveSkinRect.IsEmpty() && (FMouseOver || focused);
+  if (!FUseSkinSize && SkinPicture()) {
+    // The face's size is its own: the image grows keeping its border.
+    RescaleKeepingBorder(B, *SkinPicture(), active ? s.ActiveSkinRect : SkinGeometry().SkinRect,
+                         SkinGeometry().ClRect, Width(), Height(), true);
+  } else if (active) {
     DrawSkinImageRect(B, s.ActiveSkinRect);
-  else
+  } else {
     TsfSkinCustomControl::DrawSkinImage(B);
-  // Without UseSkinSize the face is the image rescaled keeping its border, which
-  // the skin drawing routines provide.
+  }
   TsfComboFaceLayout l = FaceLayout();
   const TRect* image = nullptr;
   if (!Enabled() && !s.UnEnabledButtonRect.IsEmpty())
@@ -568,6 +588,7 @@ void TsfSkinCustomComboBox::DrawFaceItem(TBitmap& B, const TRect& area, bool ski
     OnComboBoxDrawItem(this, c, ShownIndex(), item.Width(), item.Height(), text,
                        focused ? odFocused : 0);
   } else {
+    DrawItemImage(c, text);
     std::vector<int> tabs = TabStopsFrom(TabWidths());
     if (tabs.empty())
       DrawItemText(c, text, text.Left, Text());
@@ -594,17 +615,47 @@ TRect TsfSkinCustomComboBox::PreparePlainItem(TBitmap& item) {
 TRect TsfSkinCustomComboBox::PrepareSkinItem(TBitmap& item, TBitmap& face, const TRect& place) {
   const TsfComboBoxSkin& s = FComboSkin;
   TCanvas& c = item.Canvas();
-  // The item image (focusitemrect, itemrect or activeitemrect in three parts) comes
-  // from the skin drawing routines; until then the face shows through.
-  c.CopyRect({0, 0, item.Width(), item.Height()}, face.Canvas(), place);
+  bool focused = Focused();
+  bool activeFace = FMouseOver && !s.ActiveSkinRect.IsEmpty();
+  const TRect* image = &s.ItemRect;
+  int a = s.ItemLeftOffset, b = s.ItemRightOffset;
+  bool stretch = s.ItemStretchEffect;
+  if (focused) {
+    image = &s.FocusItemRect;
+    stretch = s.FocusItemStretchEffect;
+  } else if (activeFace && !s.ActiveItemRect.IsEmpty()) {
+    image = &s.ActiveItemRect;
+  }
+  if (image->IsEmpty() || !SkinPicture()) {
+    c.CopyRect({0, 0, item.Width(), item.Height()}, face.Canvas(), place);
+  } else {
+    TBitmap piece;
+    CreateHThreePartImage(piece, *SkinPicture(), *image, a, b, item.Width(), stretch);
+    c.Draw(0, 0, piece);
+  }
   TRect text = s.ItemTextRect;
   text.Right += place.Width() - Or(s.ItemRect, SkinGeometry().ClRect).Width();
   if (UseSkinFont())
     AssignSkinFont(c.Font(), s.Font);
   else
     c.Font().Assign(DefaultFont());
-  bool activeFace = FMouseOver && !s.ActiveSkinRect.IsEmpty();
-  c.Font().SetColor(Focused() ? s.FocusFontColor : activeFace ? s.ActiveFontColor : s.Font.Color);
-  if (!Enabled()) c.Font().SetColor(clGrayText);
+  c.Font().SetColor(focused ? s.FocusFontColor : activeFace ? s.ActiveFontColor : s.Font.Color);
+  if (!Enabled()) c.Font().SetColor(DisabledTextColor());
   return text;
+}
+
+// The skin's edit definition gives disabled text its colour.
+TColor TsfSkinCustomComboBox::DisabledTextColor() {
+  if (!Skinned() || !SkinData()) return clGrayText;
+  auto* edit = dynamic_cast<TsfDataSkinEditControl*>(SkinData()->ControlDef(SkinData()->FindControlDef("edit")));
+  return edit ? edit->disabledfontcolor : clGrayText;
+}
+
+// The image of Images before the text: ImageIndex, or the shown item's index.
+void TsfSkinCustomComboBox::DrawItemImage(TCanvas& c, TRect& text) {
+  if (!FImages) return;
+  int index = FImageIndex >= 0 ? FImageIndex : ShownIndex();
+  if (index < 0 || index >= FImages->Count()) return;
+  FImages->Draw(c, text.Left, (text.Top + text.Bottom - FImages->Height()) / 2, index, Enabled());
+  text.Left += FImages->Width() + 2;
 }

@@ -5,9 +5,11 @@
 // with the mouse, the arrow and page keys, the wheel and typed prefixes.
 #include <string>
 
+#include "sfCustomEdit.h"
 #include "sfItemText.h"
 #include "sfSkinCustomControl.h"
 
+class TCustomImageList;
 class TsfPopupListBox;
 
 enum TsfSkinCustomComboBoxStyle { sfcbEditStyle, sfcbFixedStyle };
@@ -63,7 +65,19 @@ class TsfSkinCustomComboBox : public TsfSkinCustomControl {
   TColor DefaultColor() const { return FDefaultColor; }
   void SetDefaultColor(TColor value);
   bool HideSelection() const { return FHideSelection; }
-  void SetHideSelection(bool value) { FHideSelection = value; }
+  void SetHideSelection(bool value);
+  TEditCharCase CharCase() const { return FCharCase; }
+  void SetCharCase(TEditCharCase value);
+  // The single-line edit of the edit style (nullptr in the fixed style).
+  TsfCustomEdit* Editor() const { return FEditor; }
+  // Images drawn before the face's text: ImageIndex, or the item's index when -1.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* value);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int value);
+  // Another control of the form was pressed: the list closes unless it was the
+  // combo itself, its popup, the popup's bars, its inner list or its editor.
+  void CancelMode(TObject* Sender);
   // Translucency of the popup window.
   bool AlphaBlend() const { return FAlphaBlend; }
   void SetAlphaBlend(bool value) { FAlphaBlend = value; }
@@ -133,8 +147,11 @@ class TsfSkinCustomComboBox : public TsfSkinCustomControl {
   void VisibleChanged() override;
 
   // The editor of the edit style: its window procedure and its making.
-  virtual void EditorWndProc(TMessage& message) { (void)message; }
-  virtual void CreateEditor() {}
+  virtual void EditorWndProc(TMessage& message);
+  virtual void CreateEditor();
+  void Resize() override;
+  void EnabledChanged() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // Called after every change of the choice.
   virtual void Change() {}
 
@@ -153,6 +170,13 @@ class TsfSkinCustomComboBox : public TsfSkinCustomControl {
   TRect PreparePlainItem(TBitmap& item);
   TRect PrepareSkinItem(TBitmap& item, TBitmap& face, const TRect& place);
   int ShownIndex() const { return FDroppedDown ? FSaveIndex : ItemIndex(); }
+  void FreeEditor();
+  void LayoutEditor();
+  void EditorFont();
+  void EditorChanged();
+  void DrawItemImage(TCanvas& canvas, TRect& text);
+  TColor DisabledTextColor();
+  friend class TsfComboEditor;
 
   TsfPopupListBox* FPopup = nullptr;
   TsfComboBoxSkin FComboSkin;
@@ -164,6 +188,11 @@ class TsfSkinCustomComboBox : public TsfSkinCustomControl {
   bool FAutoComplete = true;
   TColor FDefaultColor = clWindow;
   bool FHideSelection = true;
+  TEditCharCase FCharCase = ecNormal;
+  TsfCustomEdit* FEditor = nullptr;
+  bool FEditorChanging = false;  // the editor's text is being copied to Text
+  TCustomImageList* FImages = nullptr;
+  int FImageIndex = -1;
   bool FAlphaBlend = false;
   int FAlphaBlendValue = 0;
   bool FAlphaBlendAnimation = false;
