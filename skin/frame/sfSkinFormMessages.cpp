@@ -170,6 +170,11 @@ void TsfSkinForm::OnNcCalcSize(TMessage& m) {
 void TsfSkinForm::OnNcActivate(TMessage& m) {
   FActive = m.WParam != 0;
   m.Result = 1;
+  if (!FActive) {
+    // An inactive window has no hot object: a click on a button does nothing.
+    ClearHoverStates();
+    FHot = FPrevHot = -1;
+  }
   if (!Bordered()) {
     UpdateActiveState(false);
     return;
@@ -341,9 +346,10 @@ void TsfSkinForm::CaptionAnimationStep() { SetTimerOn(kCaptionTimer, 0, false); 
 void TsfSkinForm::MouseWork(const TMessage& m) {
   if (!FSkinnable) return;
   TPoint p = WindowPoint(m.LParam);
-  if (m.Msg == WM_LBUTTONUP || m.Msg == WM_RBUTTONUP) {  // client coordinates: use the cursor
-    POINT c;
-    GetCursorPos(&c);
+  if (m.Msg == WM_LBUTTONUP || m.Msg == WM_RBUTTONUP) {  // client coordinates
+    POINT c{static_cast<std::int16_t>(m.LParam & 0xFFFF),
+            static_cast<std::int16_t>((m.LParam >> 16) & 0xFFFF)};
+    ClientToScreen(FForm->HandleValue(), &c);
     p = WindowPoint(MAKELPARAM(c.x, c.y));
   }
   const bool onCaption = m.WParam == HTCAPTION;
