@@ -258,7 +258,9 @@ void TsfSkinForm::RebuildForSize() {
   UpdateFrameGeometry();
   ArrangeObjects();
   UpdateFrameRegion();
-  if (FForm->HandleValue()) SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
+  // A region set with redraw has repainted the frame already.
+  if (!FRegionSet && Bordered() && FForm->HandleValue())
+    SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
 }
 
 void TsfSkinForm::OnSizing(TMessage& m, const TNext& next) {

@@ -75,7 +75,7 @@ void TsfSkinForm::PaintFrame(HDC dc) {
 }
 
 void TsfSkinForm::PaintSkinnedFrame(HDC dc) {
-  CacheFormSize();
+  if (FCachedWidth == 0 || FCachedHeight == 0) CacheFormSize();
   TsfSizeLimits l = SizeLimits();
   if (FCachedWidth < l.MinWidth || FCachedHeight < l.MinHeight) return;
   UpdateFrameGeometry();
