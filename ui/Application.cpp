@@ -75,6 +75,31 @@ void TApplication::TellCancelMode(HWND pressed) {
   }
 }
 
+// A key down offered first to the form it was typed on.
+bool TApplication::IsShortCut(const void* p) {
+  const MSG& msg = *static_cast<const MSG*>(p);
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+  if (!form) return false;
+  return form->IsShortCut(static_cast<std::uint16_t>(msg.wParam), CurrentKeyShiftState());
+}
+
+void TApplication::Minimize() {
+  if (!FMainForm || !FMainForm->HandleValue() || Minimized()) return;
+  ShowWindow(FMainForm->HandleValue(), SW_MINIMIZE);
+  if (OnMinimize) OnMinimize(this);
+}
+
+void TApplication::Restore() {
+  if (!Minimized()) return;
+  ShowWindow(FMainForm->HandleValue(), SW_RESTORE);
+  if (OnRestore) OnRestore(this);
+}
+
+bool TApplication::Minimized() const {
+  return FMainForm && FMainForm->HandleValue() && IsIconic(FMainForm->HandleValue());
+}
+
 bool TApplication::ProcessMessage() {
   MSG msg;
   if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
@@ -95,7 +120,7 @@ bool TApplication::ProcessMessage() {
   }
   if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN)
     TellCancelMode(msg.hwnd);
-  if (!IsTabNavigation(&msg)) {
+  if (!IsTabNavigation(&msg) && !IsShortCut(&msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -50,6 +50,14 @@ class TApplication : public TComponent {
   // Handles every queued message and returns.
   void ProcessMessages();
   void Terminate();
+
+  // Minimizes the main form (and with it the program) or brings it back; each
+  // raises its event once per change of state.
+  void Minimize();
+  void Restore();
+  bool Minimized() const;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnRestore;
   bool Terminated() const { return FTerminated; }
   // Lets a test run the loop again after Terminate.
   void ResetTerminated() { FTerminated = false; }
@@ -68,6 +76,7 @@ class TApplication : public TComponent {
   bool ProcessMessage();
   bool IsTabNavigation(const void* msg);
   void TellCancelMode(HWND pressed);
+  bool IsShortCut(const void* msg);
 
   std::string FTitle;
   TForm* FMainForm = nullptr;

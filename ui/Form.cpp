@@ -209,6 +209,21 @@ void TForm::Release() {
     delete this;
 }
 
+bool TForm::IsShortCut(std::uint16_t key, TShiftState shift) {
+  if (!OnShortCut) return false;
+  bool handled = false;
+  OnShortCut(this, key, shift, handled);
+  return handled;
+}
+
+void TForm::RecreateWnd() {
+  if (!HandleValue()) return;
+  bool shown = Visible();
+  DestroyHandle();
+  HWND wnd = Handle();
+  if (shown) ShowWindow(wnd, SW_SHOWNA);
+}
+
 void TForm::InstallMessageHook(const void* owner, TMessageHook hook) {
   RemoveMessageHook(owner);
   FHooks.push_back({owner, std::move(hook)});

@@ -8,16 +8,24 @@
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+// biRollUp and biMinimizeToTray are drawn by a skinned frame only; the platform's
+// caption knows the first four.
+enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp, biRollUp, biMinimizeToTray };
 using TBorderIcons = TSet<TBorderIcon>;
 constexpr auto biSystemMenu = TBorderIcon::biSystemMenu;
 constexpr auto biMinimize = TBorderIcon::biMinimize;
 constexpr auto biMaximize = TBorderIcon::biMaximize;
 constexpr auto biHelp = TBorderIcon::biHelp;
+constexpr auto biRollUp = TBorderIcon::biRollUp;
+constexpr auto biMinimizeToTray = TBorderIcon::biMinimizeToTray;
 
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+// A key pressed anywhere on the form, offered before the focused control sees it;
+// setting Handled keeps it from the control.
+using TShortCutEvent =
+    std::function<void(TObject* Sender, std::uint16_t Key, TShiftState Shift, bool& Handled)>;
 
 class TForm : public TCustomControl {
  public:
@@ -56,6 +64,14 @@ class TForm : public TCustomControl {
   TNotifyEvent OnHide;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
+  TShortCutEvent OnShortCut;
+
+  // Offers a key to OnShortCut; true when it was handled.
+  bool IsShortCut(std::uint16_t key, TShiftState shift);
+  // Destroys the window and makes it again with the current parameters (styles, a
+  // new non-client size), children included; the form keeps its bounds, caption,
+  // visibility and message hooks. Nothing happens before the window exists.
+  void RecreateWnd();
 
   void WndProc(TMessage& message) override;
 

@@ -1,13 +1,16 @@
 #include "sfSkinForm.h"
 
+#include <windows.h>
+
 #include <functional>
 #include <vector>
 
 #include "skin/controls/sfGraphicSkinControl.h"
 #include "skin/controls/sfSkinControl.h"
+#include "skin/controls/sfSkinStatusBar.h"
 #include "skin/data/sfSkinData.h"
+#include "skin/data/sfUtilsHelpers.h"
 #include "ui/Exception.h"
-#include "ui/Form.h"
 
 namespace {
 
@@ -22,6 +25,21 @@ void WalkControls(TControl& control, const std::function<void(TControl&)>& visit
   for (TControl* child : children) WalkControls(*child, visit);
 }
 
+void ApplyIf(TControl& c, const std::function<bool(TsfSkinData*)>& bound) {
+  if (auto* windowed = dynamic_cast<TsfSkinControl*>(&c)) {
+    if (bound(windowed->SkinData())) windowed->ApplySkin();
+  } else if (auto* windowless = dynamic_cast<TsfGraphicSkinControl*>(&c)) {
+    if (bound(windowless->SkinData())) windowless->ApplySkin();
+  }
+}
+
+void InitCaptionFont(TFont& font, TColor color) {
+  font.SetName("Arial");
+  font.SetHeight(14);
+  font.SetStyle(TFontStyles{fsBold});
+  font.SetColor(color);
+}
+
 }  // namespace
 
 void ReleaseSkinOfControls(TControl& root, TsfSkinData* data) {
@@ -32,71 +50,213 @@ void ReleaseSkinOfControls(TControl& root, TsfSkinData* data) {
 }
 
 void ApplySkinToControls(TControl& root, TsfSkinData* data) {
-  WalkControls(root, [data](TControl& c) {
-    if (!data) return;
-    if (auto* windowed = dynamic_cast<TsfSkinControl*>(&c)) {
-      if (windowed->SkinData() == data) windowed->ApplySkin();
-    } else if (auto* windowless = dynamic_cast<TsfGraphicSkinControl*>(&c)) {
-      if (windowless->SkinData() == data) windowless->ApplySkin();
-    }
-  });
+  if (!data) return;
+  WalkControls(root, [data](TControl& c) { ApplyIf(c, [data](TsfSkinData* d) { return d == data; }); });
+}
+
+void ApplySkinToAllControls(TControl& root) {
+  WalkControls(root, [](TControl& c) { ApplyIf(c, [](TsfSkinData*) { return true; }); });
 }
 
 TsfSkinForm::TsfSkinForm(TComponent* AOwner) : TComponent(AOwner) {
   FForm = dynamic_cast<TForm*>(AOwner);
   if (!FForm) throw EInvalidCast("Invalid class typecast");
+  InitCaptionFont(FDefCaptionFont, clBtnText);
+  InitCaptionFont(FDefInActiveCaptionFont, clBtnShadow);
+  FDefMenuItemFont.SetName("Arial");
+  FDefMenuItemFont.SetHeight(14);
+  FForm->SetBorderIcons({});
+  if (FForm->OnShortCut) OnShortCut = FForm->OnShortCut;
+  FForm->OnShortCut = [this](TObject*, std::uint16_t key, TShiftState shift, bool& handled) {
+    ShortCut(key, shift, handled);
+  };
   FForm->InstallMessageHook(this, [this](TMessage& m, const std::function<void(TMessage&)>& next) {
     FrameWndProc(m, next);
   });
+  FForm->RecreateWnd();
 }
 
 TsfSkinForm::~TsfSkinForm() {
   SetDestroying();
+  if (FForm->HandleValue()) StopTimers();
+  FObjects.clear();
   if (FSkinData) RemoveFreeNotification(FSkinData);
+  if (FMenusSkinData) RemoveFreeNotification(FMenusSkinData);
+  if (FStatusBar) RemoveFreeNotification(FStatusBar);
   FForm->RemoveMessageHook(this);
+  FForm->OnShortCut = OnShortCut;
+  // A region the window wears is the window's: the system frees it with the window.
+  if (FIcon) DestroyIcon(static_cast<HICON>(FIcon));
 }
 
 void TsfSkinForm::SetSkinData(TsfSkinData* value) {
   if (FSkinData) RemoveFreeNotification(FSkinData);
   FSkinData = value;
+  if (value) {
+    FreeNotification(value);
+    FSkinnable = value->SkinnableForm();
+  }
+  if (!IsDesigning()) ApplyFrameSkin();
+}
+
+void TsfSkinForm::SetMenusSkinData(TsfSkinData* value) {
+  if (FMenusSkinData) RemoveFreeNotification(FMenusSkinData);
+  FMenusSkinData = value;
   if (value) FreeNotification(value);
-  FSkinLoaded = value && !value->SkinEmpty();
+}
+
+void TsfSkinForm::SetStatusBar(TsfSkinStatusBar* value) {
+  if (FStatusBar) RemoveFreeNotification(FStatusBar);
+  FStatusBar = value;
+  if (value) FreeNotification(value);
+}
+
+void TsfSkinForm::SetBorderIcons(TBorderIcons value) {
+  FBorderIcons = value;
+  if (IsLoading() || IsDesigning()) return;
+  EvaluateButtons();
+  if (FForm->HandleValue()) SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
+}
+
+void TsfSkinForm::SetDisableSystemMenu(bool value) {
+  FDisableSystemMenu = value;
+  if (!IsLoading()) EvaluateButtons();
+}
+
+void TsfSkinForm::SetHideCaptionButtons(bool value) {
+  FHideCaptionButtons = value;
+  if (!IsLoading()) EvaluateButtons();
+}
+
+void TsfSkinForm::SetShowIcon(bool value) {
+  FShowIcon = value;
+  if (IsLoading() || IsDesigning() || !FForm->HandleValue()) return;
+  SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
+}
+
+void TsfSkinForm::SetAlphaBlend(bool value) {
+  FAlphaBlend = value;
+  if (IsLoading() || IsDesigning() || !FForm->HandleValue()) return;
+  HWND wnd = FForm->HandleValue();
+  LONG_PTR ex = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
+  if (value) {
+    SetWindowLongPtrW(wnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    SetWindowAlpha(wnd, FAlphaBlendValue);
+  } else {
+    SetWindowLongPtrW(wnd, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+  }
+}
+
+void TsfSkinForm::SetAlphaBlendValue(int value) {
+  FAlphaBlendValue = value & 0xFF;
+  if (FAlphaBlend && FForm->HandleValue() && !IsLoading())
+    SetWindowAlpha(FForm->HandleValue(), FAlphaBlendValue);
 }
 
 void TsfSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && FSkinData && AComponent == FSkinData) {
+  if (Operation != opRemove) return;
+  if (AComponent == FSkinData) {
     FSkinData = nullptr;
     FSkinLoaded = false;
+    FObjects.clear();
+    FHot = FPrevHot = FCaptured = -1;
+  }
+  if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
+  if (AComponent == FStatusBar) FStatusBar = nullptr;
+}
+
+bool TsfSkinForm::Bordered() const { return FForm->BorderStyle() != bsNone; }
+
+bool TsfSkinForm::Resizable() const {
+  return FAlwaysResize || FForm->BorderStyle() == bsSizeable ||
+         FForm->BorderStyle() == bsSizeToolWin;
+}
+
+int TsfSkinForm::PlainCaptionHeight() const {
+  TBorderStyle s = FForm->BorderStyle();
+  return s == bsToolWindow || s == bsSizeToolWin ? kPlainToolCaptionHeight : kPlainCaptionHeight;
+}
+
+TsfSizeLimits TsfSkinForm::SizeLimits() const {
+  TsfSizeLimitInput in;
+  in.SkinLoaded = FSkinLoaded;
+  if (FSkinLoaded) {
+    in.PictureWidth = FSkinData->MainPicture().Width();
+    in.PictureHeight = FSkinData->MainPicture().Height();
+    in.ClientRect = FSkinData->FormInfo.clientrect;
+    in.FormMinWidth = FSkinData->FormInfo.formminwidth;
+  }
+  in.CaptionHeight = PlainCaptionHeight();
+  in.MinWidth = FMinWidth;
+  in.MinHeight = FMinHeight;
+  in.MaxWidth = FMaxWidth;
+  in.MaxHeight = FMaxHeight;
+  in.Minimized = FWindowState == wsMinimized;
+  in.RolledUp = FRollUpState;
+  in.Monitor = GetWindowWorkArea(FForm->HandleValue(), !FMaximizeOnFullScreen);
+  return FrameSizeLimits(in);
+}
+
+TRect TsfSkinForm::FormBounds() const {
+  return Bounds(FForm->Left(), FForm->Top(), FForm->Width(), FForm->Height());
+}
+
+void TsfSkinForm::SetFormBounds(const TRect& r) {
+  FForm->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+TPoint TsfSkinForm::WindowPoint(std::intptr_t lParam) const {
+  auto x = static_cast<std::int16_t>(lParam & 0xFFFF);
+  auto y = static_cast<std::int16_t>((lParam >> 16) & 0xFFFF);
+  RECT w{};
+  if (FForm->HandleValue()) GetWindowRect(FForm->HandleValue(), &w);
+  return {x - w.left, y - w.top};
+}
+
+void TsfSkinForm::CacheFormSize() {
+  if (FForm->HandleValue()) {
+    RECT w;
+    GetWindowRect(FForm->HandleValue(), &w);
+    FCachedWidth = w.right - w.left;
+    FCachedHeight = w.bottom - w.top;
+  } else {
+    FCachedWidth = FForm->Width();
+    FCachedHeight = FForm->Height();
   }
 }
 
-void TsfSkinForm::FrameWndProc(TMessage& m, const std::function<void(TMessage&)>& next) {
-  next(m);
-  if (m.LParam != kSkinMessageParam) return;
-  auto* sender = reinterpret_cast<TsfSkinData*>(m.WParam);
-  switch (m.Msg) {
-    case WM_SD_BEFORECHANGE: BeforeChange(sender); break;
-    case WM_SD_CHANGE: Change(sender); break;
-    case WM_SD_AFTERCHANGE:
-      if (OnAfterChangeSkinData) OnAfterChangeSkinData(this);
-      break;
-  }
+void TsfSkinForm::UpdateFrameGeometry() {
+  if (!FSkinLoaded) return;
+  if (FCachedWidth == 0 || FCachedHeight == 0) CacheFormSize();
+  const TBitmap& main = FSkinData->MainPicture();
+  FGeometry = SizedFrameGeometry(FSkinData->FormInfo, main.Width(), main.Height(), FCachedWidth,
+                                 FCachedHeight);
 }
 
-void TsfSkinForm::BeforeChange(TsfSkinData* sender) {
-  if (sender != FSkinData) return;
-  FSkinChanging = true;
-  FSkinLoaded = false;
-  ReleaseSkinOfControls(*FForm, sender);
-  if (OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);
+void TsfSkinForm::NudgeSize() {
+  if (!FForm->HandleValue()) return;
+  TRect b = FormBounds();
+  int w = b.Width();
+  int step = w - 1 < SizeLimits().MinWidth ? 1 : -1;
+  SetWindowPos(FForm->HandleValue(), nullptr, 0, 0, w + step, b.Height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(FForm->HandleValue(), nullptr, 0, 0, w, b.Height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TsfSkinForm::Change(TsfSkinData* sender) {
-  FSkinChanging = false;
-  if (sender == FSkinData) {
-    FSkinLoaded = FSkinData && !FSkinData->SkinEmpty();
-    if (OnChangeSkinData) OnChangeSkinData(this);
+void TsfSkinForm::UpdateActiveState(bool animate) {
+  for (auto& o : FObjects) {
+    auto* caption = dynamic_cast<TsfSkinCaptionObject*>(o.get());
+    if (!caption || caption->Active == FActive) continue;
+    caption->Active = FActive;
+    if (animate && caption->TransitionsRun()) {
+      caption->StartTransition();
+    } else {
+      caption->MorphFactor = FActive ? 1 : 0;
+    }
+    break;
   }
-  ApplySkinToControls(*FForm, sender);
+  if (FActive ? static_cast<bool>(OnActivate) : static_cast<bool>(OnDeActivate))
+    (FActive ? OnActivate : OnDeActivate)(this);
 }

@@ -35,10 +35,12 @@ TEST_F(MainWindowTest, TheStoredSkinFixesTheHeightsOfTheSkinnedControls) {
   EXPECT_EQ(f.sfTb->Height(), 29);
   EXPECT_EQ(f.sfSkinStatusBar1->Height(), 24);
   EXPECT_EQ(f.sfCbb->Height(), 22);
-  EXPECT_EQ(f.sfTb->BoundsRect(), Bounds(0, 0, 782, 29));
-  EXPECT_EQ(f.sfSkinStatusBar1->BoundsRect(), Bounds(0, 528, 782, 24));
-  EXPECT_EQ(f.sfPanel_Bottom->BoundsRect(), Bounds(0, 485, 782, 43));
-  EXPECT_EQ(f.sfSkinPanel3->BoundsRect(), Bounds(0, 29, 782, 456));
+  // The skinned frame decides the client size; the strips stack inside it.
+  const int w = f.ClientWidth(), h = f.ClientHeight();
+  EXPECT_EQ(f.sfTb->BoundsRect(), Bounds(0, 0, w, 29));
+  EXPECT_EQ(f.sfSkinStatusBar1->BoundsRect(), Bounds(0, h - 24, w, 24));
+  EXPECT_EQ(f.sfPanel_Bottom->BoundsRect(), Bounds(0, h - 24 - 43, w, 43));
+  EXPECT_EQ(f.sfSkinPanel3->BoundsRect(), Bounds(0, 29, w, h - 29 - 24 - 43));
   for (int i = 0; i < f.sfTb->ControlCount(); ++i)
     EXPECT_EQ(f.sfTb->Controls(i)->Height(), 25) << i;
 }
@@ -74,7 +76,7 @@ TEST_F(MainWindowTest, SkinnedControlsShowThePicturesOfOurSkin) {
   auto bar = ImageOf(*f.sfTb);
   for (int y : {0, 14, 28}) {
     EXPECT_EQ(Pixel(*bar, 0, y), Pixel(skin, 0, 69 + y)) << y;
-    EXPECT_EQ(Pixel(*bar, 781, y), Pixel(skin, 41, 69 + y)) << y;
+    EXPECT_EQ(Pixel(*bar, bar->Width() - 1, y), Pixel(skin, 41, 69 + y)) << y;
     EXPECT_EQ(Pixel(*bar, 2 + 38, y), Pixel(skin, 2, 69 + y)) << y;  // second tile
     EXPECT_EQ(Pixel(*bar, 2 + 38 * 5 + 7, y), Pixel(skin, 9, 69 + y)) << y;
   }

@@ -60,7 +60,12 @@ struct TFramedForm {
   std::unique_ptr<TForm> Form = MakeSizedForm(782, 552);
   TsfSkinForm* Frame = new TsfSkinForm(Form.get());
   TsfSkinData* Skin = new TsfSkinData(Form.get());
-  TFramedForm() { Frame->SetSkinData(Skin); }
+  TFramedForm() {
+    // The skinned frame is thinner than the platform's: the client size is kept.
+    Frame->SetClientWidth(782);
+    Frame->SetClientHeight(552);
+    Frame->SetSkinData(Skin);
+  }
 
   template <class T>
   T* Add(const char* name, TWinControl* parent, const TRect& r, bool bound = true) {
