@@ -247,6 +247,8 @@ class TsfSkinForm : public TComponent {
   TForm* FForm = nullptr;
   TsfSkinData* FSkinData = nullptr;
   TsfSkinData* FMenusSkinData = nullptr;
+  // The skinned system menu, owned through the component tree; made when first shown.
+  class TsfSkinPopupMenu* FSystemPopup = nullptr;
   TsfSkinStatusBar* FStatusBar = nullptr;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize, biRollUp};
   bool FDisableSystemMenu = false;

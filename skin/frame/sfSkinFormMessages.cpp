@@ -60,6 +60,7 @@ bool TsfSkinForm::HandleSkinMessages(TMessage& m, const TNext& next) {
       if (sender && sender == FSkinData) SkinnableSwitch(sender->SkinnableForm());
       break;
     case 1228:  // WM_SKINMENU_CLOSED
+      if (FMenuOpen && OnSkinMenuClose) OnSkinMenuClose(this);
       FMenuOpen = false;
       // The menu took the release of the press that opened it.
       if (FCaptured >= 0 && GetCapture() == FForm->HandleValue()) ReleaseCapture();

@@ -1,43 +1,53 @@
-// The system menu, shown for now as a platform popup menu with the frame's own
-// entries. Only PopupSystemMenu knows how the menu is shown.
+// The system menu: the frame's entries for the window's state and border icons, shown
+// as a skinned popup menu in the menus' skin. Only PopupSystemMenu knows how.
 #include <windows.h>
 
 #include "sfSkinForm.h"
-#include "ui/CodePage.h"
+#include "sfSkinPopupMenu.h"
+#include "sfSystemMenu.h"
+#include "skin/data/sfSkinData.h"
+#include "ui/Form.h"
 
 namespace {
 
-std::wstring EntryCaption(unsigned id) {
-  switch (id) {
-    case SC_MINIMIZE: return L"Mi&nimize";
-    case SC_MAXIMIZE: return L"Ma&ximize";
-    case SC_RESTORE: return L"&Restore";
-    case kScRollUp: return L"Ro&llUp";
-    case kScMinToTray: return L"Minimize to &Tray";
-    case SC_CLOSE: return L"&Close\tAlt+F4";
+TsfSysMenuWindowState MenuWindowState(TsfWindowState s) {
+  switch (s) {
+    case wsMinimized: return sfwsMinimized;
+    case wsMaximized: return sfwsMaximized;
+    default: return sfwsNormal;
   }
-  return {};
 }
 
 }  // namespace
 
 void TsfSkinForm::PopupSystemMenu(const TRect& anchor) {
-  HWND wnd = FForm->Handle();
-  HMENU menu = CreatePopupMenu();
-  if (!menu) return;
-  for (unsigned id : SystemMenuEntries(*this)) {
-    if (id == 0)
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    else
-      AppendMenuW(menu, MF_STRING, id, EntryCaption(id).c_str());
+  if (!FSystemPopup) {
+    FSystemPopup = new TsfSkinPopupMenu(this);
+    FSystemPopup->SetForm(FForm);
   }
+  TsfSkinData* skin = FMenusSkinData ? FMenusSkinData : FSkinData;
+  FSystemPopup->SetSkinData(skin);
+  TsfSystemMenuState state;
+  state.WindowState = MenuWindowState(FWindowState);
+  state.RollUpState = FRollUpState;
+  state.AlwaysMinimizeToTray = FAlwaysMinimizeToTray;
+  state.Minimize = FBorderIcons.Contains(biMinimize);
+  state.Maximize = FBorderIcons.Contains(biMaximize);
+  state.RollUp = FBorderIcons.Contains(biRollUp);
+  state.MinimizeToTray = FBorderIcons.Contains(biMinimizeToTray);
+  // The entries run the frame's own commands after the menu has gone.
+  TsfSystemMenuActions actions;
+  actions.Minimize = [this] { RunSystemCommand(SC_MINIMIZE); };
+  actions.Maximize = [this] { RunSystemCommand(SC_MAXIMIZE); };
+  actions.Restore = [this] { RunSystemCommand(SC_RESTORE); };
+  actions.RollUp = [this] { RunSystemCommand(kScRollUp); };
+  actions.RollDown = [this] { RunSystemCommand(SC_RESTORE); };
+  actions.TrayMinimize = [this] { RunSystemCommand(kScMinToTray); };
+  actions.Close = [this] { RunSystemCommand(SC_CLOSE); };
+  BuildSystemMenu(FSystemPopup->Items(), state, actions, skin ? skin->ResourceStrData() : nullptr);
   FMenuOpen = true;
   if (OnSkinMenuOpen) OnSkinMenuOpen(this);
-  const unsigned command = static_cast<unsigned>(TrackPopupMenu(
-      menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, anchor.Left,
-      anchor.Bottom, 0, wnd, nullptr));
-  DestroyMenu(menu);
-  SendMessageW(wnd, 1228, 0, 0);  // WM_SKINMENU_CLOSED: the menu button comes back up
-  if (OnSkinMenuClose) OnSkinMenuClose(this);
-  if (command != 0) RunSystemCommand(command);
+  // The menu tells the form when it closes (WM_SKINMENU_CLOSED): the menu button
+  // comes back up there.
+  FSystemPopup->PopupFor(FForm, anchor.Left, anchor.Bottom);
 }
