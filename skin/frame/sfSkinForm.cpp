@@ -7,6 +7,7 @@
 
 #include "skin/controls/sfGraphicSkinControl.h"
 #include "skin/controls/sfSkinControl.h"
+#include "skin/controls/sfSkinEdit.h"
 #include "skin/controls/sfSkinStatusBar.h"
 #include "skin/data/sfSkinData.h"
 #include "skin/data/sfUtilsHelpers.h"
@@ -30,6 +31,9 @@ void ApplyIf(TControl& c, const std::function<bool(TsfSkinData*)>& bound) {
     if (bound(windowed->SkinData())) windowed->ApplySkin();
   } else if (auto* windowless = dynamic_cast<TsfGraphicSkinControl*>(&c)) {
     if (bound(windowless->SkinData())) windowless->ApplySkin();
+  } else if (auto* edit = dynamic_cast<TsfSkinCustomEdit*>(&c)) {
+    // The skinned edit stands on the platform's edit, not on the control base.
+    if (bound(edit->SkinData())) edit->ApplySkin();
   }
 }
 
