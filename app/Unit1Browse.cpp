@@ -108,7 +108,10 @@ void TForm1::CategoryButtonClick(TObject* Sender) {
   auto* button = static_cast<TsfSkinSpeedButton*>(Sender);
   TUpdateBatch listBatch(sfLB->Items());
   sfLB->Items().Clear();
-  sfMemo->Clear();
+  {
+    TUpdateBatch codeBatch(sfMemo->Lines());
+    sfMemo->Clear();
+  }
   sfCbb->SetItemIndex(static_cast<int>(button->Tag()) - 1);
   Rs->SetConnectionString(BuildConnectionString());
   Rs->SQL().SetText(EffectsStatement(static_cast<int>(button->Tag())));
@@ -136,8 +139,8 @@ void TForm1::sfLBListBoxClick(TObject*) {
       Rs->Next();
     }
     Rs->Close();
+    // The code is read from its first line: adding lines left the caret at the end.
+    sfMemo->SetSelStart(0);
+    SendMessageW(sfMemo->Handle(), EM_SCROLLCARET, 0, 0);
   }
-  // The code is read from its first line: adding lines left the caret at the end.
-  sfMemo->SetSelStart(0);
-  SendMessageW(sfMemo->Handle(), EM_SCROLLCARET, 0, 0);
 }

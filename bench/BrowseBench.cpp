@@ -147,9 +147,9 @@ void ProfileShow(TForm1& form, int index, TPieces& p) {
   p.Add(2, Now() - t);
   t = Now();
   for (const std::string& c : codes) form.sfMemo->Lines().Add(c);
-  form.sfMemo->Lines().EndUpdate();
   form.sfMemo->SetSelStart(0);
   SendMessageW(form.sfMemo->Handle(), EM_SCROLLCARET, 0, 0);
+  form.sfMemo->Lines().EndUpdate();
   p.Add(3, Now() - t);
   t = Now();
   UpdateWindow(form.Handle());
