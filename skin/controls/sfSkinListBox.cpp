@@ -619,7 +619,7 @@ TOwnerDrawState TsfSkinCustomListBox::ItemState(int index) const {
   return state;
 }
 
-void TsfSkinCustomListBox::PaintListItems(HDC dc) {
+void TsfSkinCustomListBox::PaintListItems(HDC dc, const TRect& area) {
   TRect client = FListBox->ClientRect();
   int count = Items().Count(), top = FListBox->TopIndex(), ih = ItemHeight();
   if (Columns() > 0) {
@@ -633,9 +633,10 @@ void TsfSkinCustomListBox::PaintListItems(HDC dc) {
   }
   int last = std::min(count - 1, top + client.Height() / ih);
   int bottom = 0;
+  // A scroll by a line leaves one row to paint, not the whole list.
   for (int i = top; i <= last; ++i) {
     TRect r = FListBox->ItemRect(i);
-    DrawListItem(dc, i, r);
+    if (r.Bottom > area.Top && r.Top < area.Bottom) DrawListItem(dc, i, r);
     bottom = r.Bottom;
   }
   if (bottom >= client.Bottom) return;

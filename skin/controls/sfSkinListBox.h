@@ -196,7 +196,8 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   bool AppendedBelowView(int first);
   void ListWheel(int delta);
   bool StepHorizontalBar(bool forward);
-  void PaintListItems(HDC dc);
+  // The items and the empty rest of the list that meet `area`.
+  void PaintListItems(HDC dc, const TRect& area);
   void DrawListItem(HDC dc, int index, const TRect& r);
   TOwnerDrawState ItemState(int index) const;
   const TRect& ItemImage(TOwnerDrawState state) const;
