@@ -87,10 +87,31 @@ void TForm1::AddCategoryButton(const std::string& caption, int left, int index) 
   button->OnClick = [this](TObject* s) { CategoryButtonClick(s); };
 }
 
+namespace {
+
+// Holds a list's screen updates while it is emptied and refilled, so that it
+// repaints and re-fits its scroll bar once, at the end.
+class TUpdateBatch {
+ public:
+  explicit TUpdateBatch(TStrings& lines) : FLines(lines) { FLines.BeginUpdate(); }
+  ~TUpdateBatch() { FLines.EndUpdate(); }
+  TUpdateBatch(const TUpdateBatch&) = delete;
+  TUpdateBatch& operator=(const TUpdateBatch&) = delete;
+
+ private:
+  TStrings& FLines;
+};
+
+}  // namespace
+
 void TForm1::CategoryButtonClick(TObject* Sender) {
   auto* button = static_cast<TsfSkinSpeedButton*>(Sender);
+  TUpdateBatch listBatch(sfLB->Items());
   sfLB->Items().Clear();
-  sfMemo->Clear();
+  {
+    TUpdateBatch codeBatch(sfMemo->Lines());
+    sfMemo->Clear();
+  }
   sfCbb->SetItemIndex(static_cast<int>(button->Tag()) - 1);
   Rs->SetConnectionString(BuildConnectionString());
   Rs->SQL().SetText(EffectsStatement(static_cast<int>(button->Tag())));
@@ -106,17 +127,20 @@ void TForm1::CategoryButtonClick(TObject* Sender) {
 }
 
 void TForm1::sfLBListBoxClick(TObject*) {
-  sfMemo->Clear();
-  Rs->SetConnectionString(BuildConnectionString());
-  std::string name = sfLB->Items().Strings(sfLB->ItemIndex());
-  Rs->SQL().SetText(LookupStatement(name));
-  Rs->Open();
-  while (!Rs->Eof()) {
-    sfMemo->Lines().Add(Rs->FieldByName("Code").AsString());
-    Rs->Next();
+  {
+    TUpdateBatch codeBatch(sfMemo->Lines());
+    sfMemo->Clear();
+    Rs->SetConnectionString(BuildConnectionString());
+    std::string name = sfLB->Items().Strings(sfLB->ItemIndex());
+    Rs->SQL().SetText(LookupStatement(name));
+    Rs->Open();
+    while (!Rs->Eof()) {
+      sfMemo->Lines().Add(Rs->FieldByName("Code").AsString());
+      Rs->Next();
+    }
+    Rs->Close();
+    // The code is read from its first line: adding lines left the caret at the end.
+    sfMemo->SetSelStart(0);
+    SendMessageW(sfMemo->Handle(), EM_SCROLLCARET, 0, 0);
   }
-  Rs->Close();
-  // The code is read from its first line: adding lines left the caret at the end.
-  sfMemo->SetSelStart(0);
-  SendMessageW(sfMemo->Handle(), EM_SCROLLCARET, 0, 0);
 }

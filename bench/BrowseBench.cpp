@@ -11,7 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "app/CatalogueAccess.h"
 #include "app/Unit1.h"
+#include "controls/FxLabel.h"
+#include "controls/FxMemo.h"
+#include "db/ADOQuery.h"
+#include "skin/controls/sfSkinComboBox.h"
 #include "db/Catalogue.h"
 #include "db/Database.h"
 #include "skin/controls/sfListBox.h"
@@ -75,9 +80,87 @@ void Press(TForm1& form, int index) {
   SendMessageW(form.sfTb->Handle(), WM_LBUTTONUP, 0, at);
 }
 
+// The handlers' steps one by one, each timed, to see where a switch and a display
+// spend their time.
+struct TPieces {
+  std::vector<double> Times[6];
+  void Add(int i, double t) { Times[i].push_back(t); }
+  void Print(const char* title, std::initializer_list<const char*> names) {
+    std::printf("%s:", title);
+    int i = 0;
+    for (const char* n : names) std::printf(" %s %.2f", n, Median(Times[i++]));
+    std::printf(" ms\n");
+  }
+};
+
+void ProfileSwitch(TForm1& form, int category, TPieces& p) {
+  double t = Now();
+  form.sfLB->Items().BeginUpdate();
+  form.sfLB->Items().Clear();
+  form.sfMemo->Clear();
+  form.sfCbb->SetItemIndex(category - 1);
+  p.Add(0, Now() - t);
+  t = Now();
+  form.Rs->SetConnectionString(BuildConnectionString());
+  form.Rs->SQL().SetText(EffectsStatement(category));
+  form.Rs->Open();
+  p.Add(1, Now() - t);
+  double add = 0;
+  t = Now();
+  while (!form.Rs->Eof()) {
+    std::string name = form.Rs->FieldByName("EffectName").AsString();
+    double a = Now();
+    form.sfLB->Items().Add(name);
+    add += Now() - a;
+    form.Rs->Next();
+  }
+  form.Rs->Close();
+  p.Add(2, Now() - t - add);
+  t = Now();
+  form.sfLB->Items().EndUpdate();
+  p.Add(3, add + Now() - t);
+  t = Now();
+  form.FxLab_Qty->SetCaption("x");
+  UpdateWindow(form.Handle());
+  p.Add(4, Now() - t);
+}
+
+void ProfileShow(TForm1& form, int index, TPieces& p) {
+  double t = Now();
+  form.sfLB->SetItemIndex(index);
+  UpdateWindow(form.Handle());
+  p.Add(0, Now() - t);
+  t = Now();
+  form.sfMemo->Lines().BeginUpdate();
+  form.sfMemo->Clear();
+  p.Add(1, Now() - t);
+  t = Now();
+  form.Rs->SetConnectionString(BuildConnectionString());
+  form.Rs->SQL().SetText(LookupStatement(form.sfLB->Items()[index]));
+  form.Rs->Open();
+  std::vector<std::string> codes;
+  while (!form.Rs->Eof()) {
+    codes.push_back(form.Rs->FieldByName("Code").AsString());
+    form.Rs->Next();
+  }
+  form.Rs->Close();
+  p.Add(2, Now() - t);
+  t = Now();
+  for (const std::string& c : codes) form.sfMemo->Lines().Add(c);
+  form.sfMemo->SetSelStart(0);
+  SendMessageW(form.sfMemo->Handle(), EM_SCROLLCARET, 0, 0);
+  form.sfMemo->Lines().EndUpdate();
+  p.Add(3, Now() - t);
+  t = Now();
+  UpdateWindow(form.Handle());
+  p.Add(4, Now() - t);
+}
+
 }  // namespace
 
 int wmain() {
+  // Unbuffered: every line is out even if the run ends early.
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
   std::filesystem::path file = std::filesystem::path(ExeFolder()) / "spect.nht";
   if (!std::filesystem::exists(file)) {
     std::printf("making a catalogue of 13 categories and 10,000 effects in %ls\n", file.c_str());
@@ -131,6 +214,11 @@ int wmain() {
     UpdateWindow(form->Handle());
     wheels.push_back(Now() - t);
   }
+  TPieces switchPieces, showPieces;
+  for (int i = 0; i < 12; ++i) ProfileSwitch(*form, i % 12 + 1, switchPieces);
+  for (int i = 0; i < 20; ++i) ProfileShow(*form, i % 10, showPieces);
+  switchPieces.Print("switch pieces", {"clear", "open", "step", "add", "paint"});
+  showPieces.Print("show pieces", {"select", "clear", "query", "fill", "paint"});
   double floor = Median(floors), change = Median(switches);
   std::printf("switch category (%d effects listed): median %.1f ms over %zu (goal 20 ms)\n",
               form->sfLB->Items().Count(), change, switches.size());

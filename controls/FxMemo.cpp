@@ -71,7 +71,33 @@ void TFxMemo::ScrollByWheel(int WheelDelta) {
     if (LOWORD(SendMessageW(HandleValue(), EM_SCROLL, code, 0)) == 0) break;
 }
 
+// The platform memo updates its scroll bars at every change of its text, redraw
+// or not, and that costs many times the change itself; a hidden memo skips it. So
+// a batch of changes (Lines().BeginUpdate .. EndUpdate turns redrawing off and on)
+// keeps the memo hidden without a redraw, and shows it again at the end. Nothing
+// is painted in between, so the user never sees it go. A memo with the focus is
+// left visible: hiding would take the focus away.
+bool TFxMemo::HoldUpdates(bool hold) {
+  HWND wnd = HandleValue();
+  const UINT quiet = SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+  if (hold) {
+    if (FHeldHidden || !IsWindowVisible(wnd) || GetFocus() == wnd) return false;
+    SetWindowPos(wnd, nullptr, 0, 0, 0, 0, quiet | SWP_HIDEWINDOW);
+    FHeldHidden = true;
+    return true;
+  }
+  if (!FHeldHidden) return false;
+  FHeldHidden = false;
+  SetWindowPos(wnd, nullptr, 0, 0, 0, 0, quiet | SWP_SHOWWINDOW);
+  RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+  return true;
+}
+
 void TFxMemo::WndProc(TMessage& m) {
+  if (m.Msg == WM_SETREDRAW && HandleAllocated() && HoldUpdates(m.WParam == 0)) {
+    m.Result = 0;
+    return;
+  }
   if (m.Msg == WM_MOUSEWHEEL) {
     auto delta = static_cast<short>(HIWORD(m.WParam));
     TShiftState shift = ShiftStateFromKeys(LOWORD(m.WParam), false);

@@ -49,4 +49,9 @@ class TFxMemo : public TFxFramedEdit<TMemo> {
   void ScrollByWheel(int WheelDelta);
   // Raises OnLineColChange and OnClipboardChange.
   void ReportCaret();
+
+ private:
+  // True when a batch of changes holds the window hidden (see WndProc).
+  bool HoldUpdates(bool hold);
+  bool FHeldHidden = false;
 };

@@ -1,9 +1,11 @@
 #include "ADOQuery.h"
 
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <set>
 
 #include "ConnectionString.h"
 #include "JetSql.h"
@@ -22,6 +24,11 @@ std::string QuoteIdentifier(const std::string& name) { return JetQuotedStr(name)
 TFieldValue ToAnsi(TFieldValue value) {
   if (value.Kind == TFieldValue::fvText) value.Bytes = Utf8ToAnsi(value.Bytes);
   return value;
+}
+
+std::string UpperAscii(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
 }
 
 TFieldValue ToUtf8(TFieldValue value) {
@@ -111,7 +118,17 @@ void TADOQuery::Open() {
 
 void TADOQuery::Execute(const std::string& text) {
   const TJetStatement jet = TranslateJetSql(text);
-  TStatement statement(*FDatabase, AnsiToUtf8(jet.Sql));
+  std::unique_ptr<TStatement> prepared;
+  const std::string planned = PlanDeferredColumns(jet.Sql);
+  try {
+    prepared = std::make_unique<TStatement>(*FDatabase, AnsiToUtf8(planned));
+  } catch (const EDatabaseError&) {
+    // A table without rowids (or a view) is read as written.
+    if (planned == jet.Sql) throw;
+    FDeferredTable.clear();
+    prepared = std::make_unique<TStatement>(*FDatabase, AnsiToUtf8(jet.Sql));
+  }
+  TStatement& statement = *prepared;
   if (statement.ParamCount() != static_cast<int>(jet.Params.size()))
     throw EDatabaseError("No value given for one or more required parameters.");
   for (size_t i = 0; i < jet.Params.size(); ++i)
@@ -125,7 +142,74 @@ void TADOQuery::Execute(const std::string& text) {
   FState = dsBrowse;
 }
 
+// A result of every column of a table need not read every column: the catalogue
+// lists names by category from an index that holds them, and the codes beside
+// them (most of the file) are read only for the rows whose code is asked for.
+std::string TADOQuery::PlanDeferredColumns(const std::string& sql) {
+  std::string table;
+  size_t rest = 0;
+  if (!SplitSelectStar(sql, table, rest)) return sql;
+  const std::string quoted = QuoteIdentifier(AnsiToUtf8(table));
+  std::vector<std::string> names;
+  std::vector<bool> key;
+  {
+    TStatement info(*FDatabase, "PRAGMA table_info(" + quoted + ")");
+    while (info.Step()) {
+      names.push_back(info.Column(1).Bytes);
+      key.push_back(info.Column(5).Integer == 1 && UpperAscii(info.Column(2).Bytes) == "INTEGER");
+    }
+  }
+  std::set<std::string> indexed;
+  {
+    TStatement list(*FDatabase, "PRAGMA index_list(" + quoted + ")");
+    while (list.Step()) {
+      TStatement columns(*FDatabase, "PRAGMA index_info(" + QuoteIdentifier(list.Column(1).Bytes) + ")");
+      while (columns.Step())
+        if (columns.Column(2).Kind == TFieldValue::fvText) indexed.insert(UpperAscii(columns.Column(2).Bytes));
+    }
+  }
+  std::vector<bool> deferred(names.size());
+  std::string select = "rowid";
+  bool any = false;
+  for (size_t i = 0; i < names.size(); ++i) {
+    deferred[i] = !key[i] && !indexed.count(UpperAscii(names[i]));
+    any = any || deferred[i];
+    if (!deferred[i]) select += ", " + QuoteIdentifier(names[i]);
+  }
+  if (!any) return sql;
+  FDeferredTable = AnsiToUtf8(table);
+  FColumnNames = std::move(names);
+  FDeferred = std::move(deferred);
+  return "SELECT " + Utf8ToAnsi(select) + " FROM " + QuoteIdentifier(table) + " " + sql.substr(rest);
+}
+
+void TADOQuery::LoadDeferred(size_t row, size_t column) const {
+  TFieldValue value;
+  TStatement statement(*FDatabase, "SELECT " + QuoteIdentifier(FColumnNames[column]) + " FROM " +
+                                       QuoteIdentifier(FDeferredTable) + " WHERE rowid = ?");
+  statement.Bind(1, TFieldValue::Int(FRowIds[row]));
+  if (statement.Step()) value = statement.Column(0);
+  FRows[row][column] = std::move(value);
+  FMissing[row][column] = false;
+}
+
 void TADOQuery::Fetch(TStatement& statement) {
+  if (!FDeferredTable.empty()) {
+    const size_t columns = FColumnNames.size();
+    for (size_t i = 0; i < columns; ++i)
+      FFields.push_back(std::unique_ptr<TField>(new TField(*this, static_cast<int>(i), Utf8ToAnsi(FColumnNames[i]))));
+    while (statement.Step()) {
+      TRow row(columns);
+      int next = 1;
+      for (size_t i = 0; i < columns; ++i)
+        if (!FDeferred[i]) row[i] = statement.Column(next++);
+      FRowIds.push_back(statement.Column(0).Integer);
+      FRows.push_back(std::move(row));
+      FConverted.emplace_back(columns, false);
+      FMissing.push_back(FDeferred);
+    }
+    return;
+  }
   const int columns = statement.ColumnCount();
   for (int i = 0; i < columns; ++i)
     FFields.push_back(std::unique_ptr<TField>(new TField(*this, i, Utf8ToAnsi(statement.ColumnName(i)))));
@@ -145,6 +229,11 @@ void TADOQuery::Close() {
   FInsertTable.clear();
   FRows.clear();
   FConverted.clear();
+  FDeferredTable.clear();
+  FColumnNames.clear();
+  FDeferred.clear();
+  FRowIds.clear();
+  FMissing.clear();
   FRecNo = 0;
   FFields.clear();
   FDatabase.reset();
@@ -179,6 +268,7 @@ const TFieldValue& TADOQuery::Value(int index) const {
   if (FState != dsBrowse || FRecNo >= FRows.size()) return NullValue;
   // Text comes out of the file as UTF-8 and is turned into 936 when first read:
   // a walk over names never pays for the codes beside them.
+  if (!FMissing.empty() && FMissing[FRecNo][i]) LoadDeferred(FRecNo, i);
   TFieldValue& value = FRows[FRecNo][i];
   if (!FConverted[FRecNo][i]) {
     value = ToAnsi(std::move(value));
@@ -258,5 +348,9 @@ void TADOQuery::AppendPostedRow(std::int64_t rowId) {
   }
   FRows.push_back(std::move(row));
   FConverted.emplace_back(FFields.size(), true);
+  if (!FDeferredTable.empty()) {
+    FRowIds.push_back(rowId);
+    FMissing.emplace_back(FFields.size(), false);
+  }
   FRecNo = FRows.size() - 1;
 }

@@ -99,6 +99,11 @@ class TADOQuery : public TComponent {
   void CheckActive() const;
   void Execute(const std::string& statement);
   void Fetch(TStatement& statement);
+  // For "select * from <table> [where ...]": the columns no index holds are left
+  // in the file until a row's value is asked for (see Execute). Returns the
+  // statement to run: `sql`, or the one that reads the other columns.
+  std::string PlanDeferredColumns(const std::string& sql);
+  void LoadDeferred(size_t row, size_t column) const;
   void SetValue(int index, TFieldValue value);
   const TFieldValue& Value(int index) const;
   void WriteInsert();
@@ -112,6 +117,13 @@ class TADOQuery : public TComponent {
   // Values as the file holds them until read (FConverted: turned into 936).
   mutable std::vector<TRow> FRows;
   mutable std::vector<std::vector<bool>> FConverted;
+  // With deferred columns: the table (UTF-8), its column names (UTF-8), which
+  // columns wait in the file, each row's rowid and which of its values still wait.
+  std::string FDeferredTable;
+  std::vector<std::string> FColumnNames;
+  std::vector<bool> FDeferred;
+  std::vector<std::int64_t> FRowIds;
+  mutable std::vector<std::vector<bool>> FMissing;
   size_t FRecNo = 0;
   // The table of a plain "select * from <table>"; empty when the result takes no rows.
   std::string FInsertTable;

@@ -12,10 +12,11 @@ void CreateCatalogue(const std::filesystem::path& fileName, const std::string& p
       "CREATE TABLE SPECT (ID INTEGER PRIMARY KEY, ParentID INTEGER NOT NULL, "
       "EffectName TEXT NOT NULL COLLATE NOCASE, Code TEXT COLLATE NOCASE)");
   // The program looks rows up by category and by name: without these every
-  // query would decrypt the whole file. Text compares as the program's original
+  // query would decrypt the whole file. A category's names come from its index
+  // alone, in the order the rows were added, without reading the codes. Text compares as the program's original
   // store compared it: the case of the Latin letters A to Z is ignored, every other
   // character must match exactly; the name index follows the column.
-  database.Execute("CREATE INDEX SPECT_ParentID ON SPECT (ParentID)");
+  database.Execute("CREATE INDEX SPECT_ParentID ON SPECT (ParentID, ID, EffectName)");
   database.Execute("CREATE INDEX SPECT_EffectName ON SPECT (EffectName)");
 }
 

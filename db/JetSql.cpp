@@ -151,6 +151,27 @@ std::string PlainSelectTable(const std::string& text) {
   return pos == text.size() ? table : std::string();
 }
 
+bool SplitSelectStar(const std::string& text, std::string& table, size_t& rest) {
+  size_t pos = 0;
+  SkipBlanks(text, pos);
+  if (!MatchWord(text, pos, "select")) return false;
+  SkipBlanks(text, pos);
+  if (!MatchWord(text, pos, "*")) return false;
+  SkipBlanks(text, pos);
+  if (!MatchWord(text, pos, "from")) return false;
+  SkipBlanks(text, pos);
+  table = ReadTableName(text, pos);
+  if (table.empty()) return false;
+  rest = pos;
+  SkipBlanks(text, pos);
+  if (pos < text.size() && text[pos] == ';') ++pos;
+  SkipBlanks(text, pos);
+  if (pos == text.size()) return true;
+  pos = rest;
+  SkipBlanks(text, pos);
+  return pos > rest && MatchWord(text, pos, "where");
+}
+
 std::string JetQuotedStr(const std::string& value) {
   std::string quoted = "\"";
   for (char c : value) {

@@ -26,5 +26,10 @@ TJetStatement TranslateJetSql(const std::string& text);
 // empty for any other statement. Only such a result accepts a new row.
 std::string PlainSelectTable(const std::string& text);
 
+// For a statement "select * from <table>" that ends there or goes on with a where
+// clause only: true, the table (as PlainSelectTable gives it) and where the rest
+// starts.
+bool SplitSelectStar(const std::string& text, std::string& table, size_t& rest);
+
 // `value` as a double-quoted literal of the dialect, its quotes doubled.
 std::string JetQuotedStr(const std::string& value);

@@ -2,6 +2,8 @@
 
 #include "sfItemText.h"
 
+#include "skin/data/sfUtilsNinePart.h"
+#include "ui/Bitmap.h"
 #include "ui/Canvas.h"
 #include "ui/CodePage.h"
 #include "ui/Strings.h"
@@ -67,4 +69,25 @@ void AssignSkinFont(TFont& font, const TsfSkinFont& skinFont) {
   font.SetStyle(TFontStyles::FromBits(skinFont.Style.Bits()));
   font.SetColor(skinFont.Color);
   font.SetCharset(skinFont.Charset);
+}
+
+TsfItemFaces::TsfItemFaces() = default;
+TsfItemFaces::~TsfItemFaces() = default;
+
+const TBitmap& TsfItemFaces::Face(const TBitmap& picture, const TRect& image, int leftOffset, int rightOffset,
+                                  bool stretch, int width) {
+  for (TEntry& e : FEntries)
+    if (e.Face && e.Picture == &picture && e.Image == image && e.Left == leftOffset && e.Right == rightOffset &&
+        e.Stretch == stretch && e.Width == width)
+      return *e.Face;
+  TEntry& e = FEntries[FNext];
+  FNext = (FNext + 1) % 4;
+  if (!e.Face) e.Face = std::make_unique<TBitmap>();
+  CreateHThreePartImage(*e.Face, picture, image, leftOffset, rightOffset, width, stretch);
+  e = {&picture, image, leftOffset, rightOffset, width, stretch, std::move(e.Face)};
+  return *e.Face;
+}
+
+void TsfItemFaces::Clear() {
+  for (TEntry& e : FEntries) e.Face.reset();
 }

@@ -2,12 +2,14 @@
 // What the list box and the combo box share about drawing one item: the state an
 // item is drawn in, the user's draw-item event, and the text in its rectangle.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "skin/data/sfSkinValues.h"
 #include "ui/Component.h"
 
+class TBitmap;
 class TCanvas;
 class TFont;
 class TStrings;
@@ -35,3 +37,25 @@ void DrawFocusRectangle(TCanvas& canvas, const TRect& r);
 std::vector<int> TabStopsFrom(const TStrings& widths);
 // The framework font for a skin definition's font.
 void AssignSkinFont(TFont& font, const TsfSkinFont& skinFont);
+
+// Item faces already built from a picture: the horizontal three-part image of an
+// item picture at a width, kept for the next paint of the list.
+class TsfItemFaces {
+ public:
+  TsfItemFaces();
+  ~TsfItemFaces();
+  const TBitmap& Face(const TBitmap& picture, const TRect& image, int leftOffset, int rightOffset, bool stretch,
+                      int width);
+  void Clear();
+
+ private:
+  struct TEntry {
+    const TBitmap* Picture = nullptr;
+    TRect Image;
+    int Left = 0, Right = 0, Width = -1;
+    bool Stretch = false;
+    std::unique_ptr<TBitmap> Face;
+  };
+  TEntry FEntries[4];
+  int FNext = 0;
+};

@@ -415,7 +415,7 @@ void TsfListBox::Paint() {
   TRect area = paint.PaintRect();
   if (area.IsEmpty()) return;
   TBufferedPaint buffer(paint.Get(), area);
-  FContainer->PaintListItems(buffer.DC());
+  FContainer->PaintListItems(buffer.DC(), area);
 }
 
 bool TsfListBox::HandleNotification(TMessage& m) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "sfPlainDraw.h"
+#include "skin/data/sfDataSkinControl.h"
 #include "ui/Bitmap.h"
 #include "ui/Canvas.h"
 
@@ -65,6 +66,28 @@ TsfListCaptionLayout PlainListCaptionLayout(int width, int captionHeight) {
     b = {right - a, top, right, top + a};
     right -= a;
   }
+  l.Text = TextPlace(l.Strip, l.Buttons);
+  return l;
+}
+
+void CopyListCaptionSkin(const TsfDataSkinListBox& d, TsfListCaptionSkin& s) {
+  s.CaptionRect = d.captionrect;
+  const TRect places[3] = {d.upbuttonrect, d.downbuttonrect, d.checkbuttonrect};
+  const TRect active[3] = {d.activeupbuttonrect, d.activedownbuttonrect, d.activecheckbuttonrect};
+  const TRect down[3] = {d.downupbuttonrect, d.downdownbuttonrect, d.downcheckbuttonrect};
+  for (int b = 0; b < 3; ++b) {
+    s.Buttons[b] = places[b];
+    s.ActiveButtons[b] = active[b];
+    // An empty pressed image takes the hot one.
+    s.DownButtons[b] = down[b].IsEmpty() ? active[b] : down[b];
+  }
+}
+
+TsfListCaptionLayout SkinListCaptionLayout(const TsfListCaptionSkin& s,
+                                           const std::function<TRect(const TRect&)>& map) {
+  TsfListCaptionLayout l;
+  l.Strip = map(s.CaptionRect);
+  for (int b = 0; b < 3; ++b) l.Buttons[b] = s.Buttons[b].IsEmpty() ? TRect() : map(s.Buttons[b]);
   l.Text = TextPlace(l.Strip, l.Buttons);
   return l;
 }

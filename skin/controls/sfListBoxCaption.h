@@ -11,6 +11,7 @@
 class TBitmap;
 class TCanvas;
 class TFont;
+class TsfDataSkinListBox;
 
 // Buttons of the strip, numbered as their rectangles are stored.
 constexpr int sflcUp = 0, sflcDown = 1, sflcCheck = 2, sflcNone = -1;
@@ -36,6 +37,11 @@ struct TsfListCaptionSkin {
   TRect CaptionRect;
   TRect Buttons[3], ActiveButtons[3], DownButtons[3];
 };
+
+void CopyListCaptionSkin(const TsfDataSkinListBox& d, TsfListCaptionSkin& s);
+// The skinned strip: the definition's places mapped onto the control by `map`.
+TsfListCaptionLayout SkinListCaptionLayout(const TsfListCaptionSkin& s,
+                                           const std::function<TRect(const TRect&)>& map);
 
 // What the strip shows.
 struct TsfListCaptionLook {

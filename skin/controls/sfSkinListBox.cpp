@@ -17,8 +17,6 @@
 namespace {
 
 constexpr UINT_PTR kCaptionTimer = 1;
-// How far the mouse moves with the button held before an automatic drag starts.
-constexpr int kDragThreshold = 5;
 
 TRect Or(const TRect& r, const TRect& fallback) { return r.IsEmpty() ? fallback : r; }
 
@@ -37,15 +35,7 @@ void CopyListBoxSkin(const TsfDataSkinListBox& d, TsfListBoxSkin& s) {
   s.Font = d.Font();
   s.ActiveFontColor = d.activefontcolor;
   s.FocusFontColor = d.focusfontcolor;
-  s.Caption.CaptionRect = d.captionrect;
-  const TRect places[3] = {d.upbuttonrect, d.downbuttonrect, d.checkbuttonrect};
-  const TRect active[3] = {d.activeupbuttonrect, d.activedownbuttonrect, d.activecheckbuttonrect};
-  const TRect down[3] = {d.downupbuttonrect, d.downdownbuttonrect, d.downcheckbuttonrect};
-  for (int b = 0; b < 3; ++b) {
-    s.Caption.Buttons[b] = places[b];
-    s.Caption.ActiveButtons[b] = active[b];
-    s.Caption.DownButtons[b] = Or(down[b], active[b]);
-  }
+  CopyListCaptionSkin(d, s.Caption);
   s.CaptionFont = d.CaptionFont();
   s.VScrollBarName = d.vscrollbarname;
   s.HScrollBarName = d.hscrollbarname;
@@ -76,6 +66,7 @@ TsfSkinCustomListBox::TsfSkinCustomListBox(TComponent* AOwner)
   };
   FCaptionButtons.Step = [this](int button) { CaptionButtonStep(button); };
   FCaptionButtons.Changed = [this] { Invalidate(); };
+  WireDrag();
   FListBox = new TsfListBox(this, this);
   FListBox->SetItemHeight(FDefaultItemHeight);
   FListBox->SetParent(this);
@@ -260,6 +251,7 @@ void TsfSkinCustomListBox::FetchSkin() {
 
 void TsfSkinCustomListBox::ApplySkin() {
   TsfSkinCustomControl::ApplySkin();
+  FFaces.Clear();
   FApplying = true;
   if (!Skinned()) {
     FListBox->SetItemHeight(FDefaultItemHeight);
@@ -517,15 +509,7 @@ TsfListCaptionLayout TsfSkinCustomListBox::CaptionLayout() {
   if (!Skinned() || !SkinPicture()) return PlainListCaptionLayout(Width(), FDefaultCaptionHeight);
   int w = Width(), h = Height();
   CalcSkinSize(w, h);
-  TsfListCaptionLayout l;
-  const TsfListCaptionSkin& s = FListSkin.Caption;
-  l.Strip = MapSkinRect(s.CaptionRect);
-  for (int b = 0; b < 3; ++b) l.Buttons[b] = s.Buttons[b].IsEmpty() ? TRect() : MapSkinRect(s.Buttons[b]);
-  int right = l.Strip.Right - 2;
-  for (const TRect& b : l.Buttons)
-    if (!b.IsEmpty()) right = std::min(right, b.Left - 2);
-  l.Text = {l.Strip.Left + 4, l.Strip.Top, std::max(right, l.Strip.Left + 4), l.Strip.Bottom};
-  return l;
+  return SkinListCaptionLayout(FListSkin.Caption, [this](const TRect& r) { return MapSkinRect(r); });
 }
 
 TsfListCaptionLook TsfSkinCustomListBox::CaptionLook() {
@@ -635,7 +619,7 @@ TOwnerDrawState TsfSkinCustomListBox::ItemState(int index) const {
   return state;
 }
 
-void TsfSkinCustomListBox::PaintListItems(HDC dc) {
+void TsfSkinCustomListBox::PaintListItems(HDC dc, const TRect& area) {
   TRect client = FListBox->ClientRect();
   int count = Items().Count(), top = FListBox->TopIndex(), ih = ItemHeight();
   if (Columns() > 0) {
@@ -649,9 +633,10 @@ void TsfSkinCustomListBox::PaintListItems(HDC dc) {
   }
   int last = std::min(count - 1, top + client.Height() / ih);
   int bottom = 0;
+  // A scroll by a line leaves one row to paint, not the whole list.
   for (int i = top; i <= last; ++i) {
     TRect r = FListBox->ItemRect(i);
-    DrawListItem(dc, i, r);
+    if (r.Bottom > area.Top && r.Top < area.Bottom) DrawListItem(dc, i, r);
     bottom = r.Bottom;
   }
   if (bottom >= client.Bottom) return;
@@ -678,7 +663,9 @@ void TsfSkinCustomListBox::FillListBackground(TCanvas& canvas, const TRect& r) {
 void TsfSkinCustomListBox::DrawListItem(HDC dc, int index, const TRect& r) {
   if (index < 0 || index >= Items().Count() || r.IsEmpty()) return;
   TOwnerDrawState state = ItemState(index);
-  TBitmap image(r.Width(), r.Height());
+  if (!FItemImage) FItemImage = std::make_unique<TBitmap>();
+  TBitmap& image = *FItemImage;
+  if (image.Width() != r.Width() || image.Height() != r.Height()) image.SetSize(r.Width(), r.Height());
   if (Skinned() && !FListSkin.ItemRect.IsEmpty()) {
     // Where the item has no picture the list's background shows.
     if (!SkinPicture() || ItemImage(state).IsEmpty()) {
@@ -731,17 +718,17 @@ void TsfSkinCustomListBox::DrawSkinItem(TBitmap& B, int index, TOwnerDrawState s
   TRect text = s.ItemTextRect;
   text.Right += B.Width() - s.ItemRect.Width();
   if (picture && !image.IsEmpty()) {
-    TBitmap face;
     if (FUseSkinItemHeight) {
       // The normal item tiles its middle; the others stretch it when the skin says so.
       bool stretch = (selected || focused) && SkinGeometry().StretchEffect;
-      CreateHThreePartImage(face, *picture, image, s.ItemLeftOffset, s.ItemRightOffset, B.Width(), stretch);
+      c.Draw(0, 0, FFaces.Face(*picture, image, s.ItemLeftOffset, s.ItemRightOffset, stretch, B.Width()));
     } else {
+      TBitmap face;
       TRect inner = s.ItemTextRect;
       inner = {inner.Left + 1, inner.Top + 1, inner.Right - 1, inner.Bottom - 1};
       RescaleKeepingBorder(face, *picture, image, inner, B.Width(), B.Height(), true);
+      c.Draw(0, 0, face);
     }
-    c.Draw(0, 0, face);
     if (FUseSkinItemHeight && focused && !selected) DrawFocusRectangle(c, all);
   }
   if (!FUseSkinItemHeight) text.Bottom += B.Height() - s.ItemRect.Height();
@@ -787,17 +774,17 @@ int TsfSkinCustomListBox::GetItemTextWidth(int index, TCanvas& canvas) {
 
 void TsfSkinCustomListBox::ListMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (OnListBoxMouseDown) OnListBoxMouseDown(this, Button, Shift, X, Y);
-  DragMouseDown(Button, X, Y);
+  FDrag.MouseDown(Button == mbLeft && ItemAtPos({X, Y}, true) >= 0, {X, Y});
 }
 
 void TsfSkinCustomListBox::ListMouseMove(TShiftState Shift, int X, int Y) {
   if (OnListBoxMouseMove) OnListBoxMouseMove(this, Shift, X, Y);
-  DragMouseMove(X, Y);
+  FDrag.MouseMove({X, Y});
 }
 
 void TsfSkinCustomListBox::ListMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (OnListBoxMouseUp) OnListBoxMouseUp(this, Button, Shift, X, Y);
-  if (Button == mbLeft) DragMouseUp(X, Y);
+  if (Button == mbLeft) FDrag.MouseUp({X, Y});
 }
 
 // ---- dragging items ------------------------------------------------------------------------------
@@ -807,55 +794,31 @@ void TsfSkinCustomListBox::ListMouseUp(TMouseButton Button, TShiftState Shift, i
 // where it was accepted raises OnListBoxDragDrop; every drag ends with
 // OnListBoxEndDrag, its target the list or none.
 
-void TsfSkinCustomListBox::BeginDrag(bool immediate) {
-  if (FDragging) return;
-  FDragArmed = true;
-  if (immediate) {
-    POINT p;
-    GetCursorPos(&p);
-    if (FListBox->HandleAllocated()) ::ScreenToClient(FListBox->HandleValue(), &p);
-    FDragStart = {p.x, p.y};
-    DragMouseMove(p.x, p.y + kDragThreshold + 1);
-  }
-}
-
-void TsfSkinCustomListBox::DragMouseDown(TMouseButton Button, int X, int Y) {
-  FDragArmed = FDragMode == dmAutomatic && Button == mbLeft && ItemAtPos({X, Y}, true) >= 0;
-  FDragStart = {X, Y};
-}
-
-void TsfSkinCustomListBox::DragMouseMove(int X, int Y) {
-  if (!FDragging) {
-    if (!FDragArmed || (std::abs(X - FDragStart.x) <= kDragThreshold && std::abs(Y - FDragStart.y) <= kDragThreshold))
-      return;
-    FDragArmed = false;
-    FDragging = true;
-    FDragAccepted = false;
+void TsfSkinCustomListBox::WireDrag() {
+  FDrag.Start = [this] {
     if (OnListBoxStartDrag) OnListBoxStartDrag(this);
-    DragOver(X, Y, dsDragEnter);
-    return;
-  }
-  DragOver(X, Y, dsDragMove);
+  };
+  FDrag.Over = [this](TPoint p, TDragState state) {
+    bool inside = p.x >= 0 && p.y >= 0 && p.x < FListBox->Width() && p.y < FListBox->Height();
+    bool accept = false;
+    if (inside && OnListBoxDragOver) OnListBoxDragOver(this, this, p.x, p.y, state, accept);
+    ::SetCursor(Screen->Cursors(accept ? FDrag.Cursor : crNo));
+    return accept;
+  };
+  FDrag.Drop = [this](TPoint p) {
+    if (OnListBoxDragDrop) OnListBoxDragDrop(this, this, p.x, p.y);
+  };
+  FDrag.End = [this](bool dropped, TPoint p) {
+    if (OnListBoxEndDrag) OnListBoxEndDrag(this, dropped ? this : nullptr, p.x, p.y);
+    ::SetCursor(Screen->Cursors(crDefault));
+  };
 }
 
-bool TsfSkinCustomListBox::DragOver(int X, int Y, TDragState state) {
-  bool inside = X >= 0 && Y >= 0 && X < FListBox->Width() && Y < FListBox->Height();
-  bool accept = false;
-  if (inside && OnListBoxDragOver) OnListBoxDragOver(this, this, X, Y, state, accept);
-  FDragAccepted = accept;
-  ::SetCursor(Screen->Cursors(accept ? FDragCursor : crNo));
-  return accept;
-}
-
-bool TsfSkinCustomListBox::DragMouseUp(int X, int Y) {
-  FDragArmed = false;
-  if (!FDragging) return false;
-  FDragging = false;
-  bool dropped = DragOver(X, Y, dsDragMove);
-  if (dropped && OnListBoxDragDrop) OnListBoxDragDrop(this, this, X, Y);
-  if (OnListBoxEndDrag) OnListBoxEndDrag(this, dropped ? this : nullptr, X, Y);
-  ::SetCursor(Screen->Cursors(crDefault));
-  return true;
+void TsfSkinCustomListBox::BeginDrag(bool immediate) {
+  POINT p{};
+  GetCursorPos(&p);
+  if (FListBox->HandleAllocated()) ::ScreenToClient(FListBox->HandleValue(), &p);
+  FDrag.Arm({p.x, p.y}, immediate);
 }
 
 void TsfSkinCustomListBox::ListClick() {

@@ -10,21 +10,13 @@
 #include "sfItemText.h"
 #include "sfListBox.h"
 #include "sfListBoxCaption.h"
+#include "sfListBoxDrag.h"
 #include "sfSkinCustomControl.h"
 #include "ui/Strings.h"
 
 class TsfSkinScrollBar;
 class TCustomImageList;
 
-constexpr TCursor crDrag = -12;
-enum TDragMode { dmManual, dmAutomatic };
-enum TDragKind { dkDrag, dkDock };
-enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
-using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y,
-                                          TDragState State, bool& Accept)>;
-using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
-using TStartDragEvent = std::function<void(TObject* Sender)>;
-using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 // The item looks and names a list box takes from its definition; the empty active
 // and focused item images fall back on the normal one.
@@ -124,13 +116,13 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
 
   // Dragging items out of the list: automatic starts a drag when the mouse moves
   // a few pixels with the left button held over an item.
-  TDragMode ListBoxDragMode() const { return FDragMode; }
-  void SetListBoxDragMode(TDragMode value) { FDragMode = value; }
-  TDragKind ListBoxDragKind() const { return FDragKind; }
-  void SetListBoxDragKind(TDragKind value) { FDragKind = value; }
-  TCursor ListBoxDragCursor() const { return FDragCursor; }
-  void SetListBoxDragCursor(TCursor value) { FDragCursor = value; }
-  bool Dragging() const { return FDragging; }
+  TDragMode ListBoxDragMode() const { return FDrag.Mode; }
+  void SetListBoxDragMode(TDragMode value) { FDrag.Mode = value; }
+  TDragKind ListBoxDragKind() const { return FDrag.Kind; }
+  void SetListBoxDragKind(TDragKind value) { FDrag.Kind = value; }
+  TCursor ListBoxDragCursor() const { return FDrag.Cursor; }
+  void SetListBoxDragCursor(TCursor value) { FDrag.Cursor = value; }
+  bool Dragging() const { return FDrag.Dragging(); }
   // Starts a drag from code (dmManual); `immediate` skips the few pixels' move.
   void BeginDrag(bool immediate);
 
@@ -204,7 +196,8 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   bool AppendedBelowView(int first);
   void ListWheel(int delta);
   bool StepHorizontalBar(bool forward);
-  void PaintListItems(HDC dc);
+  // The items and the empty rest of the list that meet `area`.
+  void PaintListItems(HDC dc, const TRect& area);
   void DrawListItem(HDC dc, int index, const TRect& r);
   TOwnerDrawState ItemState(int index) const;
   const TRect& ItemImage(TOwnerDrawState state) const;
@@ -224,11 +217,11 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   void MoveItemIndex(int delta);
   int RowsInView() const;
   void SyncColumnBar();
-  void DragMouseDown(TMouseButton Button, int X, int Y);
-  void DragMouseMove(int X, int Y);
-  bool DragMouseUp(int X, int Y);
-  bool DragOver(int X, int Y, TDragState state);
+  void WireDrag();
 
+  TsfItemFaces FFaces;
+  // One item image for all items, so its canvas keeps its font between items.
+  std::unique_ptr<TBitmap> FItemImage;
   TsfListBox* FListBox = nullptr;
   TsfSkinScrollBar* FVScrollBar = nullptr;
   TsfSkinScrollBar* FHScrollBar = nullptr;
@@ -248,13 +241,7 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   TsfListCaptionButtons FCaptionButtons;
   TCustomImageList* FImages = nullptr;
   int FImageIndex = -1;
-  TDragMode FDragMode = dmManual;
-  TDragKind FDragKind = dkDrag;
-  TCursor FDragCursor = crDrag;
-  bool FDragArmed = false;
-  bool FDragging = false;
-  bool FDragAccepted = false;
-  TPoint FDragStart;
+  TsfListBoxDrag FDrag;
   bool FReleasing = false;
   bool FApplying = false;
   bool FSyncing = false;

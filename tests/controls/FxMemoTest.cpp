@@ -202,3 +202,28 @@ TEST(FxMemoCaret, LineAndColumnAreReportedFromOne) {
   SendMessageW(f.Wnd(), WM_KEYUP, VK_CONTROL, 0);
   EXPECT_TRUE(selection);
 }
+
+// A batch of changes keeps the memo out of sight until it ends, then shows it with
+// the text complete; a memo that has the focus keeps it, and stays in view.
+TEST(FxMemoLines, BatchOfChangesEndsShownWithTheWholeText) {
+  TMemoFixture f;
+  f.Form->Show();
+  f.Memo->Lines().Add("old");
+  f.Memo->Lines().BeginUpdate();
+  f.Memo->Clear();
+  EXPECT_FALSE(IsWindowVisible(f.Wnd()));
+  f.Memo->Lines().Add(kCode1);
+  f.Memo->Lines().Add(kCode2);
+  f.Memo->Lines().EndUpdate();
+  EXPECT_TRUE(IsWindowVisible(f.Wnd()));
+  EXPECT_EQ(f.Memo->Text(), std::string(kCode1) + "\r\n" + kCode2 + "\r\n");
+
+  f.Memo->SetFocus();
+  ASSERT_EQ(GetFocus(), f.Wnd());
+  f.Memo->Lines().BeginUpdate();
+  f.Memo->Lines().Add("more");
+  EXPECT_TRUE(IsWindowVisible(f.Wnd()));
+  f.Memo->Lines().EndUpdate();
+  EXPECT_EQ(GetFocus(), f.Wnd());
+  EXPECT_EQ(f.Memo->Lines().Count(), 5);
+}
