@@ -1,6 +1,7 @@
 #include "sfFileMask.h"
 
 #include "skin/data/sfText.h"
+#include "ui/SysUtils.h"
 
 namespace sf {
 
@@ -42,15 +43,6 @@ size_t LastChar(std::string_view text, char c, size_t from = 0) {
   for (size_t k = 0; k + 1 < starts.size(); ++k)
     if (starts[k] >= from && starts[k + 1] - starts[k] == 1 && text[starts[k]] == c) found = starts[k];
   return found;
-}
-
-// Position just after the last path separator ('\\', '/' or ':') of `path`, or 0.
-size_t NameStart(std::string_view path) {
-  size_t b = LastChar(path, '\\'), s = LastChar(path, '/'), c = LastChar(path, ':');
-  size_t best = 0;
-  for (size_t p : {b, s, c})
-    if (p != std::string_view::npos && p + 1 > best) best = p + 1;
-  return best;
 }
 
 bool HasSingleByte(std::string_view text, char c) {
@@ -141,7 +133,7 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name) {
 }
 
 bool MatchesMask(std::string_view mask, std::string_view name) {
-  std::string_view fileName = name.substr(NameStart(name));
+  std::string fileName = ::ExtractFileName(std::string(name));
   bool dotless = !HasSingleByte(fileName, '.');
   for (const std::string& pattern : MaskPatterns(mask)) {
     if (!HasSingleByte(pattern, '.')) {
@@ -176,16 +168,6 @@ std::string ExtFromMask(std::string_view mask) {
   return dot == std::string_view::npos ? std::string() : std::string(head.substr(dot));
 }
 
-std::string ExtractFileExt(std::string_view path) {
-  size_t start = NameStart(path);
-  size_t dot = LastChar(path, '.', start);
-  return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
-}
-
-std::string ExtractFilePath(std::string_view path) {
-  return std::string(path.substr(0, NameStart(path)));
-}
-
 std::string IncludeTrailingBackslash(std::string_view dir) {
   std::string out(dir);
   if (out.empty() || LastChar(out, '\\') != out.size() - 1) out += '\\';
@@ -195,14 +177,14 @@ std::string IncludeTrailingBackslash(std::string_view dir) {
 std::string WithDefaultExt(std::string_view path, std::string_view maskExt,
                            std::string_view defaultExt) {
   std::string out(path);
-  if (!ExtractFileExt(out).empty()) return out;
+  if (!::ExtractFileExt(out).empty()) return out;
   if (!maskExt.empty()) return out + std::string(maskExt);
   if (!defaultExt.empty()) out.append(1, '.').append(defaultExt);
   return out;
 }
 
 std::string ReplaceNameExt(std::string_view name, std::string_view newExt) {
-  std::string ext = ExtractFileExt(name);
+  std::string ext = ::ExtractFileExt(std::string(name));
   std::string out(name.substr(0, name.size() - ext.size()));
   return out + std::string(newExt);
 }
@@ -224,7 +206,7 @@ std::string ShortenWithEllipsis(std::string_view text,
 std::string StartFolder(std::string_view fileName, std::string_view initialDir,
                         std::string_view exeDir,
                         const std::function<bool(const std::string&)>& dirExists) {
-  std::string last = ExtractFilePath(fileName);
+  std::string last = ::ExtractFilePath(std::string(fileName));
   if (!last.empty() && dirExists(last)) return last;
   if (initialDir.empty()) return std::string(exeDir);
   std::string initial(initialDir);

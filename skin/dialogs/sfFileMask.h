@@ -24,10 +24,6 @@ bool MatchesMask(std::string_view mask, std::string_view name);
 // of the mask up to its first ';'. "*.htm,*.html" gives ".html".
 std::string ExtFromMask(std::string_view mask);
 
-// The extension of the name part of `path` from its last '.', or empty.
-std::string ExtractFileExt(std::string_view path);
-// The folder part of `path` up to its last '\\' or ':' (the separator kept).
-std::string ExtractFilePath(std::string_view path);
 // `path` with `ext` appended when it has no extension of its own. The mask's
 // extension goes first and the default extension ("HTML", without dot) only when
 // the mask gives none; the overwrite question and the result use this one order,

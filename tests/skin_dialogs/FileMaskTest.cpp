@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/dialogs/sfFileMask.h"
+#include "ui/SysUtils.h"
 
 using namespace sf;
 
@@ -54,13 +55,6 @@ TEST(FileMask, ExtensionFromMask) {
   EXPECT_EQ(ExtFromMask("*.txt|*.*"), "");
   EXPECT_EQ(ExtFromMask("*"), "");
   EXPECT_EQ(ExtFromMask("*.txt"), ".txt");
-
-  EXPECT_EQ(ExtractFileExt("C:\\a.b\\page"), "");
-  EXPECT_EQ(ExtractFileExt("C:\\a\\page.htm"), ".htm");
-  EXPECT_EQ(ExtractFilePath("C:\\a\\page.htm"), "C:\\a\\");
-  EXPECT_EQ(ExtractFilePath("page.htm"), "");
-  EXPECT_EQ(ExtractFilePath("C:\\乗\\page"), "C:\\乗\\");
-  EXPECT_EQ(ExtractFileExt("乗"), "");  // the trail byte '\' is not a separator
 }
 
 TEST(FileMask, MaskExtensionComesBeforeDefaultExtension) {
@@ -69,6 +63,7 @@ TEST(FileMask, MaskExtensionComesBeforeDefaultExtension) {
   EXPECT_EQ(WithDefaultExt("C:\\d\\page", "", "HTML"), "C:\\d\\page.HTML");
   EXPECT_EQ(WithDefaultExt("C:\\d\\page.htm", ".html", "HTML"), "C:\\d\\page.htm");
   EXPECT_EQ(WithDefaultExt("C:\\d\\page", "", ""), "C:\\d\\page");
+  EXPECT_EQ(WithDefaultExt("C:\\d.x\\乗", ".html", ""), "C:\\d.x\\乗.html");
 
   EXPECT_EQ(ReplaceNameExt("page.htm", ".txt"), "page.txt");
   EXPECT_EQ(ReplaceNameExt("page", ".txt"), "page.txt");
@@ -164,19 +159,19 @@ TEST(FileMask, AcceptInSaveMode) {
 TEST(FileMask, AcceptInOpenMode) {
   AcceptWorld w;
   w.files = {"C:\\in\\a.html", "C:\\in\\sel.txt"};
-  TsfAcceptInput in;
-  in.dir = "C:\\in\\";
-  in.maskExt = ".html";
-  in.name = "a";
-  EXPECT_EQ(DecideAccept(in, w.Hooks()), "C:\\in\\a.html");
-  in.name = "b";
-  EXPECT_EQ(DecideAccept(in, w.Hooks()), "");  // no such file: stay open
-  in.checkFileExists = false;
-  EXPECT_EQ(DecideAccept(in, w.Hooks()), "C:\\in\\b.html");
-  in.selected = "C:\\in\\sel.txt";
-  EXPECT_EQ(DecideAccept(in, w.Hooks()), "C:\\in\\sel.txt");
-  in.checkFileExists = true;
-  EXPECT_EQ(DecideAccept(in, w.Hooks()), "C:\\in\\sel.txt");
-  in.selected = "C:\\in\\gone.txt";
-  EXPECT_EQ(DecideAccept(in, w.Hooks()), "");
+  auto open = [](std::string name, bool check, std::string selected) {
+    TsfAcceptInput in;
+    in.dir = "C:\\in\\";
+    in.maskExt = ".html";
+    in.name = std::move(name);
+    in.checkFileExists = check;
+    in.selected = std::move(selected);
+    return in;
+  };
+  EXPECT_EQ(DecideAccept(open("a", true, ""), w.Hooks()), "C:\\in\\a.html");
+  EXPECT_EQ(DecideAccept(open("b", true, ""), w.Hooks()), "");  // no such file: stay open
+  EXPECT_EQ(DecideAccept(open("b", false, ""), w.Hooks()), "C:\\in\\b.html");
+  EXPECT_EQ(DecideAccept(open("b", false, "C:\\in\\sel.txt"), w.Hooks()), "C:\\in\\sel.txt");
+  EXPECT_EQ(DecideAccept(open("b", true, "C:\\in\\sel.txt"), w.Hooks()), "C:\\in\\sel.txt");
+  EXPECT_EQ(DecideAccept(open("b", true, "C:\\in\\gone.txt"), w.Hooks()), "");
 }
