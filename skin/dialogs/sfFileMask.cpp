@@ -189,20 +189,6 @@ std::string ReplaceNameExt(std::string_view name, std::string_view newExt) {
   return out + std::string(newExt);
 }
 
-void RemoveLastChar936(std::string& text) {
-  if (text.empty()) return;
-  std::vector<size_t> starts = CharStarts(text);
-  text.resize(starts[starts.size() - 2]);
-}
-
-std::string ShortenWithEllipsis(std::string_view text,
-                                const std::function<bool(const std::string&)>& fits) {
-  std::string out(text);
-  if (fits(out)) return out;
-  while (!out.empty() && !fits(out + "...")) RemoveLastChar936(out);
-  return out + "...";
-}
-
 std::string StartFolder(std::string_view fileName, std::string_view initialDir,
                         std::string_view exeDir,
                         const std::function<bool(const std::string&)>& dirExists) {

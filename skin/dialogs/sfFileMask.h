@@ -34,13 +34,6 @@ std::string WithDefaultExt(std::string_view path, std::string_view maskExt,
 // its own extension (at the end) replaced, or `newExt` appended when it has none.
 std::string ReplaceNameExt(std::string_view name, std::string_view newExt);
 
-// The last character of `text` removed, a two-byte character as a whole.
-void RemoveLastChar936(std::string& text);
-// `text` as it fits: unchanged when `fits(text)`, otherwise shortened by whole
-// characters until the rest followed by "..." fits, and "..." appended.
-std::string ShortenWithEllipsis(std::string_view text,
-                                const std::function<bool(const std::string&)>& fits);
-
 // The folder a run starts in. The last result's folder only while it still exists;
 // else the executable's folder when no initial folder is given, else the initial
 // folder when it exists, else the executable's folder.

@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "skin/controls/sfTextFit.h"
 #include "skin/dialogs/sfFileMask.h"
 #include "ui/SysUtils.h"
 
@@ -71,7 +72,7 @@ TEST(FileMask, MaskExtensionComesBeforeDefaultExtension) {
   EXPECT_EQ(ReplaceNameExt("a.htmx.htm", ".txt"), "a.htmx.txt");
 }
 
-TEST(FileMask, ShorteningKeepsTwoByteCharactersWhole) {
+TEST(TextFit, ShorteningKeepsTwoByteCharactersWhole) {
   auto within = [](size_t n) { return [n](const std::string& s) { return s.size() <= n; }; };
   EXPECT_EQ(ShortenWithEllipsis("short", within(10)), "short");
   EXPECT_EQ(ShortenWithEllipsis("abcdefgh", within(6)), "abc...");
