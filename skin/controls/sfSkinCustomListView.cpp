@@ -28,6 +28,7 @@ TsfSkinCustomListView::TsfSkinCustomListView(TComponent* AOwner) : TWinControl(A
 }
 
 TsfSkinCustomListView::~TsfSkinCustomListView() {
+  UnhookHeader();
   if (FVScrollBar) FVScrollBar->OnChange = nullptr;
   if (FHScrollBar) FHScrollBar->OnChange = nullptr;
 }
@@ -44,6 +45,10 @@ void TsfSkinCustomListView::CreateParams(TCreateParams& p) {
 
 void TsfSkinCustomListView::CreateWnd() {
   TWinControl::CreateWnd();
+  // The platform may make its header while the window is being created, before
+  // the parent-notify message can reach us.
+  if (HWND header = reinterpret_cast<HWND>(SendMessageW(HandleValue(), LVM_GETHEADER, 0, 0)))
+    if (FShowColumnHeaders) HookHeader(header);
   ApplyColors();
   if (FOwnerData && FPendingCount) SetItemCount(FPendingCount);
 }
@@ -88,6 +93,7 @@ void TsfSkinCustomListView::ApplySkin() {
   ApplyColors();
   UpdateScrollBars();
   if ((FVScrollBar || FHScrollBar) && Parent()) Parent()->Realign();
+  if (FViewStyle == vsReport && FHeader) InvalidateRect(FHeader, nullptr, TRUE);
 }
 
 void TsfSkinCustomListView::ApplyColors() {
@@ -191,6 +197,17 @@ void TsfSkinCustomListView::WndProc(TMessage& m) {
     case SF_LISTVIEW_VERSION:
       m.Result = 12851;
       return;
+    case SF_LISTVIEW_PAINTHEADER:
+      PaintHeader(reinterpret_cast<HDC>(m.WParam));
+      return;
+    case WM_PARENTNOTIFY:
+      if (LOWORD(m.WParam) == WM_CREATE && FShowColumnHeaders) {
+        wchar_t name[80] = {};
+        HWND child = reinterpret_cast<HWND>(m.LParam);
+        GetClassNameW(child, name, 80);
+        if (lstrcmpiW(name, L"SysHeader32") == 0) HookHeader(child);
+      }
+      break;
   }
   TWinControl::WndProc(m);
   switch (m.Msg) {

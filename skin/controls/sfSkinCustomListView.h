@@ -3,6 +3,7 @@
 // details) in the colours and font of a `listview` definition, with no border or
 // scroll bars of its own: two skinned scroll bars, when attached, follow the
 // platform list's scrolling state and scroll it.
+#include <functional>
 #include <string>
 
 #include "sfSkinBinding.h"
@@ -10,6 +11,20 @@
 #include "ui/WinControl.h"
 
 class TsfSkinScrollBar;
+class TBitmap;
+class TCanvas;
+
+// Where a header section's caption goes in its text area: the text (shortened with
+// "..." by whole characters when too wide), its x, and the image's x. Without an
+// image imageWidth is -1.
+struct TsfHeaderCaptionLayout {
+  std::string Text;
+  int TextX = 0;
+  int ImageX = 0;
+};
+TsfHeaderCaptionLayout LayoutHeaderCaption(const TRect& area, const std::string& caption,
+                                           TAlignment alignment, int imageWidth,
+                                           const std::function<int(const std::string&)>& textWidth);
 
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
@@ -62,6 +77,12 @@ class TsfSkinCustomListView : public TWinControl {
 
   void WndProc(TMessage& message) override;
 
+  // The platform header whose procedure the list has replaced, or nullptr.
+  HWND HookedHeader() const { return FHeader; }
+  int PressedSection() const { return FPressed ? FPressedIndex : -1; }
+  // Paints the header into `dc`, which stays the caller's.
+  void PaintHeader(HDC dc);
+
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
@@ -84,7 +105,26 @@ class TsfSkinCustomListView : public TWinControl {
   bool UpdateVertical();
   bool UpdateHorizontal();
 
+  void HookHeader(HWND header);
+  void UnhookHeader();
+  static std::intptr_t __stdcall HeaderProc(HWND wnd, unsigned msg, std::uintptr_t wParam,
+                                           std::intptr_t lParam);
+  std::intptr_t HeaderMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+  void HeaderMouse(unsigned msg, std::intptr_t lParam);
+  TRect SectionRect(int position) const;
+  void PaintSection(TCanvas& canvas, const TRect& rect, int column, bool pressed);
+  void PaintSectionCaption(TCanvas& canvas, const TRect& area, int column);
+  void PaintHeaderRest(TCanvas& canvas, const TRect& rect);
+  // The header definition's image of `s` resized to w x h into `target`; false when
+  // the header is unskinned.
+  bool HeaderImage(TBitmap& target, bool pressed, int w, int h, bool noRight);
+
   TsfSkinBinding FBinding{*this};
+  HWND FHeader = nullptr;
+  void* FHeaderProc = nullptr;
+  int FPressedIndex = -1;
+  bool FPressed = false;
+  bool FFullDrag = false;
   std::string FHeaderSkinDataName = "resizebutton";
   TFont FDefaultFont;
   bool FUseSkinFont = true;

@@ -11,6 +11,7 @@
 #include "TestSkin.h"
 #include "skin/controls/sfSkinCustomListView.h"
 #include "skin/controls/sfSkinScrollBar.h"
+#include "ui/Bitmap.h"
 
 namespace {
 
@@ -118,4 +119,61 @@ TEST(SkinListView, WearsTheSkinColours) {
   f.List->SetSkinData(nullptr);
   f.List->ApplySkin();
   EXPECT_EQ(static_cast<COLORREF>(SendMessageW(f.Wnd(), LVM_GETBKCOLOR, 0, 0)), GetSysColor(COLOR_WINDOW));
+}
+
+TEST(SkinListView, HeaderCaptionPlacement) {
+  auto width = [](const std::string& t) { return static_cast<int>(t.size()) * 6; };
+  TRect area{5, 0, 95, 20};  // 90 wide
+  auto plain = LayoutHeaderCaption(area, "Name", taLeftJustify, -1, width);
+  EXPECT_EQ(plain.Text, "Name");
+  EXPECT_EQ(plain.TextX, 5);
+  EXPECT_EQ(LayoutHeaderCaption(area, "Name", taRightJustify, -1, width).TextX, 95 - 24);
+  EXPECT_EQ(LayoutHeaderCaption(area, "Name", taCenter, -1, width).TextX, 5 + 45 - 12);
+  // With a 16-pixel image and a right-aligned caption that fits, both go right.
+  auto right = LayoutHeaderCaption(area, "Size", taRightJustify, 16, width);
+  EXPECT_EQ(right.ImageX, 95 - 24 - 16 - 10);
+  EXPECT_EQ(right.TextX, right.ImageX + 26);
+  // Too wide: shortened by whole characters, the image back at the left edge.
+  auto cut = LayoutHeaderCaption(area, "修改时间和日期", taRightJustify, 16, width);
+  EXPECT_EQ(cut.Text, "修改时...");  // 64 pixels of room: three characters and the dots
+  EXPECT_EQ(cut.ImageX, 5);
+  EXPECT_EQ(cut.TextX, 31);
+}
+
+TEST(SkinListView, HookedHeaderIsWiderPaintsAndShowsPresses) {
+  TListForm f(vsReport);
+  f.List->AddColumn("Name", 100, taLeftJustify);
+  f.List->AddColumn("Size", 80, taRightJustify);
+  f.List->SetItemCount(3);
+  f.List->SetBounds(0, 0, 300, 200);
+  HWND header = reinterpret_cast<HWND>(SendMessageW(f.Wnd(), LVM_GETHEADER, 0, 0));
+  ASSERT_EQ(f.List->HookedHeader(), header);
+  RECT hr;
+  GetWindowRect(header, &hr);
+  EXPECT_EQ(hr.right - hr.left, 304);  // 4 pixels more than the list gives it
+  int h = hr.bottom - hr.top;
+
+  auto pixelsOf = [&](int x, int y) {
+    auto b = std::make_unique<TBitmap>(310, h);
+    SendMessageW(f.Wnd(), 45512, reinterpret_cast<WPARAM>(b->DC()), 0);
+    EXPECT_NE(GetObjectType(b->DC()), 0u);  // the caller's dc is still there
+    return PixelAt(*b, x, y);
+  };
+  TColor face = static_cast<TColor>(ColorToRGB(clBtnFace));
+  TColor shadow = static_cast<TColor>(ColorToRGB(clBtnShadow));
+  EXPECT_EQ(pixelsOf(0, 0), shadow);   // plain section frame
+  EXPECT_EQ(pixelsOf(2, h - 2), face);
+  EXPECT_EQ(pixelsOf(250, 1), face);   // the rest of the header
+  EXPECT_EQ(pixelsOf(250, 0), shadow);
+
+  SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(40, h / 2));
+  EXPECT_EQ(f.List->PressedSection(), 0);
+  EXPECT_EQ(pixelsOf(0, 0), 0x800000);
+  EXPECT_EQ(pixelsOf(2, h - 2), 11899781);
+  SendMessageW(header, WM_LBUTTONUP, 0, PointParam(40, h / 2));
+  EXPECT_EQ(f.List->PressedSection(), -1);
+  // On the divider the press starts a column resize: no section looks pressed.
+  SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(99, h / 2));
+  EXPECT_EQ(f.List->PressedSection(), -1);
+  SendMessageW(header, WM_LBUTTONUP, 0, PointParam(99, h / 2));
 }
