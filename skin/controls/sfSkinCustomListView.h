@@ -51,7 +51,7 @@ class TsfSkinCustomListView : public TWinControl {
   TColor DefaultColor() const { return FDefaultColor; }
 
   TViewStyle ViewStyle() const { return FViewStyle; }
-  void SetViewStyle(TViewStyle value);
+  virtual void SetViewStyle(TViewStyle value);
   bool ShowColumnHeaders() const { return FShowColumnHeaders; }
   void SetShowColumnHeaders(bool value);
   // The platform list asks its owner for each item's text (owner data).
