@@ -69,6 +69,8 @@ void TsfSkinFileListView::GoToPath(const std::string& path) {
 void TsfSkinFileListView::GoToFolder(const TsfItemIDList& absolute) {
   if (FCurrent && TsfShellFolder::SameItem(FCurrent->AbsoluteID(), absolute)) return;
   FCurrent = TsfShellFolder::FromAbsolute(absolute);
+  FSortColumn = -1;
+  FDescending = false;
   Fill();
   if (ViewStyle() == vsReport) RebuildColumns();
   if (OnFolderChange) OnFolderChange(this);
@@ -104,6 +106,7 @@ void TsfSkinFileListView::Fill() {
     if (Accepts(*child, folder)) FItems.push_back({std::move(child), folder});
   }
   if (FSorted) SortItems();
+  if (FSortColumn >= 0) SortByColumn();
   if (HandleAllocated()) {
     SetSelected(-1);  // no selection left over from the last folder
     SetItemCount(Count());
@@ -212,6 +215,10 @@ void TsfSkinFileListView::WndProc(TMessage& m) {
     auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
     if (hdr->code == LVN_GETDISPINFOW) {
       DisplayInfo(hdr);
+      return;
+    }
+    if (hdr->code == LVN_COLUMNCLICK && ViewStyle() == vsReport) {
+      ColumnClick(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem);
       return;
     }
   }

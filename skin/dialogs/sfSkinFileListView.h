@@ -46,6 +46,11 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   void Up();
   // Fills again, keeping the selected position when it can.
   void Refresh();
+  // A column header click in details view: the sorted column again toggles the
+  // direction, another sorts ascending; folders stay before files.
+  void ColumnClick(int column);
+  int SortColumn() const { return FSortColumn; }
+  bool SortDescending() const { return FDescending; }
 
   // May veto an item about to be listed: return false to leave it out.
   std::function<bool(TsfShellFolder& item)> OnAddFolder;
@@ -61,7 +66,9 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   struct TItem {
     std::unique_ptr<TsfShellFolder> Object;
     bool Folder = false;
+    int Order = 0;  // place in the default order
   };
+  void SortByColumn();
   void Fill();
   bool Accepts(TsfShellFolder& item, bool folder) const;
   void SortItems();
@@ -78,5 +85,6 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   bool FAutoNavigate = true;
   std::unique_ptr<TsfShellFolder> FCurrent;
   std::vector<TItem> FItems;
-  std::string FTextBuffer;
+  int FSortColumn = -1;
+  bool FDescending = false;
 };

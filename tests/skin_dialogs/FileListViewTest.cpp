@@ -133,3 +133,31 @@ TEST(FileListView, ThePlatformListAsksForTextsAndDetails) {
   EXPECT_TRUE(f.List->Folders(a).DetailsLoaded());
   EXPECT_EQ(WideToAnsi(text), f.List->Folders(a).Details(1));
 }
+
+TEST(FileListView, ColumnClicksSortFilesFoldersStayFirst) {
+  TListFolder f;
+  std::ofstream(f.Dir / "big.txt") << std::string(5000, 'x');
+  f.List->Refresh();
+  f.List->SetViewStyle(vsReport);
+  ASSERT_GE(f.List->ColumnCount(), 4);
+  auto files = [&] {
+    TNames n = f.Names();
+    return TNames(n.begin() + 2, n.end());
+  };
+  f.List->ColumnClick(1);  // size, ascending
+  EXPECT_EQ(files().back(), "big.txt");
+  EXPECT_EQ(f.Names()[0], "Alpha");
+  EXPECT_EQ(f.Names()[1], "zeta");
+  f.List->ColumnClick(1);  // again: descending, folders still first
+  EXPECT_TRUE(f.List->SortDescending());
+  EXPECT_EQ(files().front(), "big.txt");
+  EXPECT_LT(f.IndexOf("Alpha"), 2);
+  EXPECT_LT(f.IndexOf("zeta"), 2);
+  f.List->ColumnClick(0);  // names, ascending, without regard to case
+  EXPECT_FALSE(f.List->SortDescending());
+  EXPECT_EQ(files().front(), "a.html");
+  EXPECT_EQ(f.Names()[0], "Alpha");
+  f.List->ColumnClick(0);
+  EXPECT_EQ(f.Names()[0], "zeta");
+  EXPECT_EQ(files().back(), "a.html");
+}
