@@ -136,6 +136,11 @@ IShellFolder* TsfShellFolder::ParentShellFolder() const {
 
 IShellFolder* TsfShellFolder::ShellFolder() {
   if (FFolder || !FParent) return FFolder;
+  if (FAbsolute.Count() == 0) {  // another object for the desktop itself
+    FFolder = Desktop().FFolder;
+    if (FFolder) FFolder->AddRef();
+    return FFolder;
+  }
   IShellFolder* parent = ParentShellFolder();
   void* bound = nullptr;
   if (parent && SUCCEEDED(parent->BindToObject(InHost().Get(), nullptr, IID_IShellFolder, &bound)))
@@ -162,7 +167,7 @@ std::wstring TsfShellFolder::PathW() const {
 std::string TsfShellFolder::Path() const { return PathToAnsi(PathW()); }
 
 unsigned long TsfShellFolder::Attributes(unsigned long mask) const {
-  if (!FParent) return mask & (SFGAO_FOLDER | SFGAO_HASSUBFOLDER);
+  if (!FParent || FAbsolute.Count() == 0) return mask & (SFGAO_FOLDER | SFGAO_HASSUBFOLDER);
   IShellFolder* parent = ParentShellFolder();
   SFGAOF attrs = mask;
   LPCITEMIDLIST item = InHost().Get();
