@@ -39,6 +39,7 @@ void TsfSkinCustomListView::CreateParams(TCreateParams& p) {
   p.Style |= LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE | LVS_SHOWSELALWAYS | kViewBits[FViewStyle];
   if (!FShowColumnHeaders) p.Style |= LVS_NOCOLUMNHEADER;
   if (FOwnerData) p.Style |= LVS_OWNERDATA;
+  if (FEditLabels) p.Style |= LVS_EDITLABELS;
   // The skinned bars take the place of the platform's.
   p.Style &= ~static_cast<unsigned long>(WS_HSCROLL | WS_VSCROLL);
 }

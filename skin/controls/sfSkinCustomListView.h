@@ -57,6 +57,9 @@ class TsfSkinCustomListView : public TWinControl {
   // The platform list asks its owner for each item's text (owner data).
   bool OwnerData() const { return FOwnerData; }
   void SetOwnerData(bool value) { FOwnerData = value; }
+  // Captions may be edited in place (set before the window exists).
+  bool EditLabels() const { return FEditLabels; }
+  void SetEditLabels(bool value) { FEditLabels = value; }
   void SetItemCount(int count);
   int ItemCount() const;
   void AddColumn(const std::string& caption, int width, TAlignment alignment);
@@ -133,6 +136,7 @@ class TsfSkinCustomListView : public TWinControl {
   TViewStyle FViewStyle = vsIcon;
   bool FShowColumnHeaders = true;
   bool FOwnerData = false;
+  bool FEditLabels = false;
   int FPendingCount = 0;
   TsfSkinScrollBar* FVScrollBar = nullptr;
   TsfSkinScrollBar* FHScrollBar = nullptr;

@@ -12,6 +12,7 @@
 
 TsfSkinFileListView::TsfSkinFileListView(TComponent* AOwner) : TsfSkinCustomListView(AOwner) {
   SetOwnerData(true);
+  SetEditLabels(true);
   SetViewStyle(vsList);
 }
 
@@ -185,6 +186,30 @@ void TsfSkinFileListView::DisplayInfo(void* raw) {
   if (item.mask & LVIF_IMAGE) item.iImage = object.ImageIndex(ViewStyle() == vsIcon);
 }
 
+void TsfSkinFileListView::StartRename() {
+  int i = Selected();
+  if (i < 0) return;
+  ::SetFocus(Handle());
+  SendMessageW(HandleValue(), LVM_EDITLABELW, static_cast<WPARAM>(i), 0);
+}
+
+int TsfSkinFileListView::IndexOfName(const std::string& name) const {
+  for (size_t i = 0; i < FItems.size(); ++i)
+    if (FItems[i].Object->DisplayName() == name) return static_cast<int>(i);
+  return -1;
+}
+
+// True to keep the new caption.
+bool TsfSkinFileListView::EndRename(void* raw) {
+  auto* info = static_cast<NMLVDISPINFOW*>(raw);
+  int i = info->item.iItem;
+  if (!info->item.pszText || i < 0 || i >= Count()) return false;  // cancelled
+  TsfShellFolder& item = *FItems[static_cast<size_t>(i)].Object;
+  item.Rename(WideToAnsi(info->item.pszText));
+  SendMessageW(HandleValue(), LVM_REDRAWITEMS, static_cast<WPARAM>(i), i);
+  return true;
+}
+
 void TsfSkinFileListView::EnterSelected() {
   int i = Selected();
   if (i < 0 || i >= Count() || !FItems[static_cast<size_t>(i)].Folder) return;
@@ -215,6 +240,15 @@ void TsfSkinFileListView::WndProc(TMessage& m) {
     auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
     if (hdr->code == LVN_GETDISPINFOW) {
       DisplayInfo(hdr);
+      return;
+    }
+    if (hdr->code == LVN_BEGINLABELEDITW) {
+      int i = reinterpret_cast<NMLVDISPINFOW*>(hdr)->item.iItem;
+      m.Result = i < 0 || i >= Count() || !FItems[static_cast<size_t>(i)].Object->CanRename();
+      return;
+    }
+    if (hdr->code == LVN_ENDLABELEDITW) {
+      m.Result = EndRename(hdr);
       return;
     }
     if (hdr->code == LVN_COLUMNCLICK && ViewStyle() == vsReport) {

@@ -49,6 +49,11 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   // A column header click in details view: the sorted column again toggles the
   // direction, another sorts ascending; folders stay before files.
   void ColumnClick(int column);
+  // Starts the in-place edit of the selected item's caption; committing it asks the
+  // shell to rename the item ("Rename to %s failed" when it refuses).
+  void StartRename();
+  // The index of the item whose display name is `name`, or -1.
+  int IndexOfName(const std::string& name) const;
   int SortColumn() const { return FSortColumn; }
   bool SortDescending() const { return FDescending; }
 
@@ -77,6 +82,7 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   void DisplayInfo(void* info);
   bool HandleKey(unsigned key);
   void EnterSelected();
+  bool EndRename(void* info);
 
   std::string FRoot = "rfDesktop";
   std::string FMask = "*.*|*.*";

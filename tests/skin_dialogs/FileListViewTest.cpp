@@ -161,3 +161,18 @@ TEST(FileListView, ColumnClicksSortFilesFoldersStayFirst) {
   EXPECT_EQ(f.Names()[0], "zeta");
   EXPECT_EQ(files().back(), "a.html");
 }
+
+TEST(FileListView, RenameInPlaceRenamesOnDisk) {
+  TListFolder f;
+  int b = f.IndexOf("b.txt");
+  f.List->SetSelected(b);
+  f.List->StartRename();
+  HWND edit = reinterpret_cast<HWND>(SendMessageW(f.List->Handle(), LVM_GETEDITCONTROL, 0, 0));
+  ASSERT_NE(edit, nullptr);
+  SetWindowTextW(edit, L"renamed.txt");
+  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+  PumpUntil([&] { return fs::exists(f.Dir / "renamed.txt"); }, 2000);
+  EXPECT_TRUE(fs::exists(f.Dir / "renamed.txt"));
+  EXPECT_FALSE(fs::exists(f.Dir / "b.txt"));
+  EXPECT_EQ(f.List->Folders(b).Path(), f.Path() + "\\renamed.txt");
+}
