@@ -189,6 +189,24 @@ std::string ReplaceNameExt(std::string_view name, std::string_view newExt) {
   return out + std::string(newExt);
 }
 
+std::string NameForFileType(std::string_view name, std::string_view newMask) {
+  std::string ext = ExtFromMask(newMask);
+  if (ext.empty() || name.empty()) return std::string(name);
+  return ReplaceNameExt(name, ext);
+}
+
+std::string NewFolderName(int count) {
+  std::string name = "New Folder";
+  if (count > 1) name.append(1, '(').append(std::to_string(count)).append(1, ')');
+  return name;
+}
+
+TsfEditEnter EditEnterAction(std::string_view text) {
+  if (HasSingleByte(text, '*')) return sfeeMask;
+  if (HasSingleByte(text, '\\')) return sfeeFolder;
+  return sfeeAccept;
+}
+
 std::string StartFolder(std::string_view fileName, std::string_view initialDir,
                         std::string_view exeDir,
                         const std::function<bool(const std::string&)>& dirExists) {

@@ -34,6 +34,18 @@ std::string WithDefaultExt(std::string_view path, std::string_view maskExt,
 // its own extension (at the end) replaced, or `newExt` appended when it has none.
 std::string ReplaceNameExt(std::string_view name, std::string_view newExt);
 
+// The typed name after the file type changed to `newMask` in save mode: its
+// extension replaced by the mask's (or that appended) when both are not empty.
+std::string NameForFileType(std::string_view name, std::string_view newMask);
+
+// The name the dialog's n-th New Folder press of a run tries: "New Folder", then
+// "New Folder(2)", "New Folder(3)", ...
+std::string NewFolderName(int count);
+
+// What Enter in the file-name edit does with its text.
+enum TsfEditEnter { sfeeMask, sfeeFolder, sfeeAccept };
+TsfEditEnter EditEnterAction(std::string_view text);
+
 // The folder a run starts in. The last result's folder only while it still exists;
 // else the executable's folder when no initial folder is given, else the initial
 // folder when it exists, else the executable's folder.

@@ -176,3 +176,19 @@ TEST(FileMask, AcceptInOpenMode) {
   EXPECT_EQ(DecideAccept(open("b", true, "C:\\in\\sel.txt"), w.Hooks()), "C:\\in\\sel.txt");
   EXPECT_EQ(DecideAccept(open("b", true, "C:\\in\\gone.txt"), w.Hooks()), "");
 }
+
+TEST(FileMask, DialogTextRules) {
+  EXPECT_EQ(NameForFileType("page.htm", "*.txt"), "page.txt");
+  EXPECT_EQ(NameForFileType("page", "*.htm,*.html"), "page.html");
+  EXPECT_EQ(NameForFileType("page.htm", "*.*"), "page.htm");
+  EXPECT_EQ(NameForFileType("", "*.txt"), "");
+
+  EXPECT_EQ(NewFolderName(1), "New Folder");
+  EXPECT_EQ(NewFolderName(2), "New Folder(2)");
+  EXPECT_EQ(NewFolderName(3), "New Folder(3)");
+
+  EXPECT_EQ(EditEnterAction("*.txt"), sfeeMask);
+  EXPECT_EQ(EditEnterAction("C:\\out"), sfeeFolder);
+  EXPECT_EQ(EditEnterAction("page"), sfeeAccept);
+  EXPECT_EQ(EditEnterAction("乗"), sfeeAccept);  // a trail byte '\' is no path
+}
