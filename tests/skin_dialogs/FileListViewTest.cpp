@@ -12,6 +12,7 @@
 #include "tests/support/TestForms.h"
 #include "ui/CodePage.h"
 #include "ui/Exception.h"
+#include "ui/GdiObject.h"
 
 namespace fs = std::filesystem;
 
@@ -175,4 +176,26 @@ TEST(FileListView, RenameInPlaceRenamesOnDisk) {
   EXPECT_TRUE(fs::exists(f.Dir / "renamed.txt"));
   EXPECT_FALSE(fs::exists(f.Dir / "b.txt"));
   EXPECT_EQ(f.List->Folders(b).Path(), f.Path() + "\\renamed.txt");
+}
+
+TEST(FileListView, NothingIsLeftAfterThirtyLists) {
+  auto counts = [] {
+    std::vector<int> out(static_cast<size_t>(THandleKind::Count_));
+    for (size_t i = 0; i < out.size(); ++i) out[i] = LiveHandles(static_cast<THandleKind>(i));
+    return out;
+  };
+  auto gdi = [] { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); };
+  auto user = [] { return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS); };
+  { TListFolder warmUp; warmUp.List->SetViewStyle(vsReport); }
+  auto before = counts();
+  DWORD gdiBefore = gdi(), userBefore = user();
+  for (int run = 0; run < 30; ++run) {
+    TListFolder f;
+    f.List->SetViewStyle(vsReport);
+    UpdateWindow(f.Form->Handle());
+    f.List->SetViewStyle(vsList);
+  }
+  EXPECT_EQ(counts(), before);
+  EXPECT_LE(gdi(), gdiBefore + 2);
+  EXPECT_LE(user(), userBefore + 2);
 }
