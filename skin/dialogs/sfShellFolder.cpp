@@ -152,6 +152,10 @@ std::string TsfShellFolder::DisplayName() const {
   return NameOf(ParentShellFolder(), InHost().Get(), SHGDN_INFOLDER);
 }
 
+std::string TsfShellFolder::InFolderName() const {
+  return NameOf(ParentShellFolder(), InHost().Get(), SHGDN_INFOLDER | SHGDN_FORPARSING);
+}
+
 std::string TsfShellFolder::ParsingPath() const {
   std::string name = NameOf(Desktop().FFolder, FAbsolute.Get(), SHGDN_FORPARSING);
   if (name.rfind("::{", 0) == 0) return DisplayName();
@@ -177,8 +181,9 @@ unsigned long TsfShellFolder::Attributes(unsigned long mask) const {
 
 bool TsfShellFolder::IsFolder() const {
   if (!(Attributes(SFGAO_FOLDER) & SFGAO_FOLDER)) return false;
-  std::string path = UpperCase(Path());
-  return !(path.size() >= 4 && path.compare(path.size() - 4, 4, ".ZIP") == 0);
+  // Archives are files here. The in-folder name is much cheaper than the path.
+  std::string name = UpperCase(InFolderName());
+  return !(name.size() >= 4 && name.compare(name.size() - 4, 4, ".ZIP") == 0);
 }
 
 bool TsfShellFolder::HasSubFolders() const { return Attributes(SFGAO_HASSUBFOLDER) != 0; }

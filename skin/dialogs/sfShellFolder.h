@@ -60,6 +60,9 @@ class TsfShellFolder {
   // The parsing name from the desktop; a virtual folder ("::{...}") gives its
   // display name instead.
   std::string ParsingPath() const;
+  // The item's parsing name inside its folder: for a file-system item its name on
+  // disk, whatever the shell's display settings hide.
+  std::string InFolderName() const;
   // The file-system path, empty for a virtual item.
   std::wstring PathW() const;
   std::string Path() const;

@@ -93,8 +93,8 @@ bool TsfSkinFileListView::Accepts(TsfShellFolder& item, bool folder) const {
   if (!folder) {
     // The name on disk where there is one: a shell that hides known extensions
     // must not hide files from the mask.
-    std::string path = item.Path();
-    if (!sf::MatchesMask(FMask, path.empty() ? item.DisplayName() : path)) return false;
+    std::string name = item.IsFileSystem() ? item.InFolderName() : std::string();
+    if (!sf::MatchesMask(FMask, name.empty() ? item.DisplayName() : name)) return false;
   }
   return !OnAddFolder || OnAddFolder(item);
 }
