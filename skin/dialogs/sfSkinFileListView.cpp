@@ -1,0 +1,266 @@
+#include "sfSkinFileListView.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "sfFileMask.h"
+#include "ui/CodePage.h"
+#include "ui/Messages.h"
+
+TsfSkinFileListView::TsfSkinFileListView(TComponent* AOwner) : TsfSkinCustomListView(AOwner) {
+  SetOwnerData(true);
+  SetEditLabels(true);
+  SetViewStyle(vsList);
+}
+
+TsfSkinFileListView::~TsfSkinFileListView() = default;
+
+void TsfSkinFileListView::CreateWnd() {
+  TsfSkinCustomListView::CreateWnd();
+  AttachSystemImages();
+  if (!FCurrent) {
+    GoToFolder(TsfShellFolder::ResolveRoot(FRoot));
+  } else {
+    SetItemCount(Count());
+    if (ViewStyle() == vsReport) RebuildColumns();
+  }
+}
+
+void TsfSkinFileListView::AttachSystemImages() {
+  SHFILEINFOW info{};
+  for (bool large : {false, true}) {
+    UINT flags = SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON);
+    auto images = SHGetFileInfoW(L"C:\\", 0, &info, sizeof(info), flags);
+    SendMessageW(HandleValue(), LVM_SETIMAGELIST, large ? LVSIL_NORMAL : LVSIL_SMALL,
+                 static_cast<LPARAM>(images));
+  }
+}
+
+void TsfSkinFileListView::SetRoot(const std::string& value) {
+  if (value == FRoot) return;
+  TsfItemIDList root = TsfShellFolder::ResolveRoot(value);
+  FRoot = value;
+  GoToFolder(root);
+}
+
+void TsfSkinFileListView::SetMask(const std::string& value) {
+  if (value == FMask) return;
+  FMask = value;
+  if (FCurrent) Fill();
+}
+
+void TsfSkinFileListView::SetObjectTypes(int value) {
+  if (value == FObjectTypes) return;
+  FObjectTypes = value;
+  if (FCurrent) Fill();
+}
+
+void TsfSkinFileListView::SetViewStyle(TViewStyle value) {
+  TsfSkinCustomListView::SetViewStyle(value);
+  if (value == vsReport && HandleAllocated()) RebuildColumns();
+}
+
+void TsfSkinFileListView::GoToPath(const std::string& path) {
+  GoToFolder(TsfShellFolder::ParsePath(path));
+}
+
+void TsfSkinFileListView::GoToFolder(const TsfItemIDList& absolute) {
+  if (FCurrent && TsfShellFolder::SameItem(FCurrent->AbsoluteID(), absolute)) return;
+  FCurrent = TsfShellFolder::FromAbsolute(absolute);
+  FSortColumn = -1;
+  FDescending = false;
+  Fill();
+  if (ViewStyle() == vsReport) RebuildColumns();
+  if (OnFolderChange) OnFolderChange(this);
+}
+
+void TsfSkinFileListView::Up() {
+  if (!FCurrent || FCurrent->AbsoluteID().Count() == 0) return;
+  GoToFolder(FCurrent->AbsoluteID().Parent());
+}
+
+void TsfSkinFileListView::Refresh() {
+  if (!FCurrent) return;
+  int selected = Selected();
+  Fill();
+  if (selected >= 0 && Count() > 0) SetSelected(std::min(selected, Count() - 1));
+}
+
+bool TsfSkinFileListView::Accepts(TsfShellFolder& item, bool folder) const {
+  if (!folder) {
+    // The name on disk where there is one: a shell that hides known extensions
+    // must not hide files from the mask.
+    std::string name = item.IsFileSystem() ? item.InFolderName() : std::string();
+    if (!sf::MatchesMask(FMask, name.empty() ? item.DisplayName() : name)) return false;
+  }
+  return !OnAddFolder || OnAddFolder(item);
+}
+
+void TsfSkinFileListView::Fill() {
+  HCURSOR previous = ::SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));  // the hourglass
+  FItems.clear();
+  for (auto& child : FCurrent->Children(FObjectTypes)) {
+    bool folder = child->IsFolder();
+    if (Accepts(*child, folder)) FItems.push_back({std::move(child), folder});
+  }
+  if (FSorted) SortItems();
+  if (FSortColumn >= 0) SortByColumn();
+  if (HandleAllocated()) {
+    SetSelected(-1);  // no selection left over from the last folder
+    SetItemCount(Count());
+    InvalidateRect(HandleValue(), nullptr, TRUE);
+  }
+  ::SetCursor(previous);
+}
+
+void TsfSkinFileListView::SortItems() {
+  std::stable_sort(FItems.begin(), FItems.end(), [](const TItem& a, const TItem& b) {
+    if (a.Folder != b.Folder) return a.Folder;
+    return a.Object->CompareNames(*b.Object) < 0;
+  });
+}
+
+void TsfSkinFileListView::RebuildColumns() {
+  ClearColumns();
+  if (!FCurrent) return;
+  HDC dc = GetDC(HandleValue());
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  SIZE x{};
+  GetTextExtentPoint32W(dc, L"X", 1, &x);
+  SelectObject(dc, old);
+  ReleaseDC(HandleValue(), dc);
+  for (const auto& c : FCurrent->Columns()) {
+    static const TAlignment alignments[] = {taLeftJustify, taRightJustify, taCenter};
+    AddColumn(c.Caption, c.Chars * x.cx, alignments[c.Alignment]);
+  }
+}
+
+int TsfSkinFileListView::Selected() const {
+  if (!HandleAllocated()) return -1;
+  return static_cast<int>(SendMessageW(HandleValue(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void TsfSkinFileListView::SetSelected(int index) {
+  LVITEMW state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+  if (index < 0 || index >= Count()) return;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
+}
+
+std::string TsfSkinFileListView::SelectedPath() const {
+  int i = Selected();
+  if (i < 0 || i >= Count() || FItems[static_cast<size_t>(i)].Folder) return {};
+  return FItems[static_cast<size_t>(i)].Object->Path();
+}
+
+std::vector<std::string> TsfSkinFileListView::SelectedFiles() const {
+  std::vector<std::string> out;
+  if (!HandleAllocated()) return out;
+  for (int i = -1; (i = static_cast<int>(SendMessageW(HandleValue(), LVM_GETNEXTITEM, static_cast<WPARAM>(i),
+                                                      LVNI_SELECTED))) >= 0 && i < Count();)
+    if (!FItems[static_cast<size_t>(i)].Folder) out.push_back(FItems[static_cast<size_t>(i)].Object->Path());
+  return out;
+}
+
+void TsfSkinFileListView::DisplayInfo(void* raw) {
+  auto* info = static_cast<NMLVDISPINFOW*>(raw);
+  LVITEMW& item = info->item;
+  if (item.iItem < 0 || item.iItem >= Count()) return;
+  TsfShellFolder& object = *FItems[static_cast<size_t>(item.iItem)].Object;
+  if (item.mask & LVIF_TEXT && item.pszText && item.cchTextMax > 0) {
+    std::string text;
+    if (item.iSubItem == 0) {
+      text = object.DisplayName();
+    } else {
+      if (!object.DetailsLoaded()) object.LoadColumnDetails(std::max(ColumnCount(), 1));
+      text = object.Details(item.iSubItem);
+    }
+    std::wstring wide = AnsiToWide(text);
+    lstrcpynW(item.pszText, wide.c_str(), item.cchTextMax);
+  }
+  if (item.mask & LVIF_IMAGE) item.iImage = object.ImageIndex(ViewStyle() == vsIcon);
+}
+
+void TsfSkinFileListView::StartRename() {
+  int i = Selected();
+  if (i < 0) return;
+  ::SetFocus(Handle());
+  SendMessageW(HandleValue(), LVM_EDITLABELW, static_cast<WPARAM>(i), 0);
+}
+
+int TsfSkinFileListView::IndexOfName(const std::string& name) const {
+  for (size_t i = 0; i < FItems.size(); ++i)
+    if (FItems[i].Object->DisplayName() == name) return static_cast<int>(i);
+  return -1;
+}
+
+// True to keep the new caption.
+bool TsfSkinFileListView::EndRename(void* raw) {
+  auto* info = static_cast<NMLVDISPINFOW*>(raw);
+  int i = info->item.iItem;
+  if (!info->item.pszText || i < 0 || i >= Count()) return false;  // cancelled
+  TsfShellFolder& item = *FItems[static_cast<size_t>(i)].Object;
+  item.Rename(WideToAnsi(info->item.pszText));
+  SendMessageW(HandleValue(), LVM_REDRAWITEMS, static_cast<WPARAM>(i), i);
+  return true;
+}
+
+void TsfSkinFileListView::EnterSelected() {
+  int i = Selected();
+  if (i < 0 || i >= Count() || !FItems[static_cast<size_t>(i)].Folder) return;
+  TsfItemIDList target = FItems[static_cast<size_t>(i)].Object->AbsoluteID();
+  GoToFolder(target);
+}
+
+bool TsfSkinFileListView::HandleKey(unsigned key) {
+  if (!FAutoNavigate) return false;
+  switch (key) {
+    case VK_BACK:
+      if (SendMessageW(HandleValue(), LVM_GETEDITCONTROL, 0, 0)) return false;
+      Up();
+      return true;
+    case VK_RETURN:
+      if (Selected() < 0 || !SelectedPath().empty()) return false;
+      EnterSelected();
+      return true;
+    case VK_F5:
+      Refresh();
+      return true;
+  }
+  return false;
+}
+
+void TsfSkinFileListView::WndProc(TMessage& m) {
+  if (m.Msg == CN_BASE + WM_NOTIFY) {
+    auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
+    if (hdr->code == LVN_GETDISPINFOW) {
+      DisplayInfo(hdr);
+      return;
+    }
+    if (hdr->code == LVN_BEGINLABELEDITW) {
+      int i = reinterpret_cast<NMLVDISPINFOW*>(hdr)->item.iItem;
+      m.Result = i < 0 || i >= Count() || !FItems[static_cast<size_t>(i)].Object->CanRename();
+      return;
+    }
+    if (hdr->code == LVN_ENDLABELEDITW) {
+      m.Result = EndRename(hdr);
+      return;
+    }
+    if (hdr->code == LVN_COLUMNCLICK && ViewStyle() == vsReport) {
+      ColumnClick(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem);
+      return;
+    }
+  }
+  if (m.Msg == WM_KEYDOWN && HandleKey(static_cast<unsigned>(m.WParam))) return;
+  if (m.Msg == WM_LBUTTONDBLCLK && FAutoNavigate) {
+    TsfSkinCustomListView::WndProc(m);
+    EnterSelected();
+    return;
+  }
+  TsfSkinCustomListView::WndProc(m);
+}
