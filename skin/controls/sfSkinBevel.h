@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sfSkinBinding.h"
+#include "sfSkinnable.h"
 #include "ui/GraphicControl.h"
 
 enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
@@ -19,7 +20,7 @@ struct TsfBevelStroke {
 // The strokes of a shape of the given size.
 std::vector<TsfBevelStroke> BevelStrokes(TBevelShape shape, bool dividerMode, int width, int height);
 
-class TsfSkinBevel : public TGraphicControl {
+class TsfSkinBevel : public TGraphicControl, public TsfSkinnable {
  public:
   explicit TsfSkinBevel(TComponent* AOwner);
   ~TsfSkinBevel() override;
@@ -31,7 +32,7 @@ class TsfSkinBevel : public TGraphicControl {
   bool DividerMode() const { return FDividerMode; }
   void SetDividerMode(bool value);
 
-  TsfSkinData* SkinData() const { return FBinding.SkinData(); }
+  TsfSkinData* SkinData() const override { return FBinding.SkinData(); }
   void SetSkinData(TsfSkinData* value);
   const std::string& SkinDataName() const { return FBinding.Name(); }
   void SetSkinDataName(const std::string& value) { FBinding.SetName(value); }
@@ -43,8 +44,8 @@ class TsfSkinBevel : public TGraphicControl {
   // leaves them as they are), the system's without one.
   void FetchSkin();
   // The skin-change walk: FetchSkin and a repaint.
-  void ApplySkin();
-  void ReleaseSkin() { FBinding.Release(); }
+  void ApplySkin() override;
+  void ReleaseSkin() override { FBinding.Release(); }
 
   // Centred vertically on a tool bar that places its children.
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "sfSkinBinding.h"
+#include "sfSkinnable.h"
 #include "ui/Font.h"
 #include "ui/WinControl.h"
 
@@ -32,12 +33,12 @@ enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 constexpr unsigned SF_LISTVIEW_VERSION = 45513;  // returns 12851
 constexpr unsigned SF_LISTVIEW_PAINTHEADER = 45512;
 
-class TsfSkinCustomListView : public TWinControl {
+class TsfSkinCustomListView : public TWinControl, public TsfSkinnable {
  public:
   explicit TsfSkinCustomListView(TComponent* AOwner);
   ~TsfSkinCustomListView() override;
 
-  TsfSkinData* SkinData() const { return FBinding.SkinData(); }
+  TsfSkinData* SkinData() const override { return FBinding.SkinData(); }
   void SetSkinData(TsfSkinData* value);
   const std::string& SkinDataName() const { return FBinding.Name(); }
   void SetSkinDataName(const std::string& value) { FBinding.SetName(value); }
@@ -73,8 +74,8 @@ class TsfSkinCustomListView : public TWinControl {
 
   // The skin step: colours and font from the definition (or the defaults), then
   // the scroll bars.
-  void ApplySkin();
-  void ReleaseSkin() { FBinding.Release(); }
+  void ApplySkin() override;
+  void ReleaseSkin() override { FBinding.Release(); }
   // Brings the attached bars in line with the platform list's scrolling state.
   void UpdateScrollBars();
 

@@ -8,6 +8,7 @@
 
 #include "sfCustomEdit.h"
 #include "sfSkinBinding.h"
+#include "sfSkinnable.h"
 #include "ui/Bitmap.h"
 #include "skin/data/sfSkinValues.h"
 #include "ui/GdiObject.h"
@@ -38,17 +39,17 @@ struct TsfEditLayout {
 // unskinned.
 TsfEditLayout EditLayout(int width, int height, bool buttonMode, const TsfEditSkin* skin, bool useSkinFont);
 
-class TsfSkinCustomEdit : public TsfCustomEdit {
+class TsfSkinCustomEdit : public TsfCustomEdit, public TsfSkinnable {
  public:
   explicit TsfSkinCustomEdit(TComponent* AOwner);
   ~TsfSkinCustomEdit() override;
 
-  TsfSkinData* SkinData() const { return FBinding.SkinData(); }
+  TsfSkinData* SkinData() const override { return FBinding.SkinData(); }
   virtual void SetSkinData(TsfSkinData* value);
   const std::string& SkinDataName() const { return FBinding.Name(); }
   void SetSkinDataName(const std::string& value) { FBinding.SetName(value); }
   bool Skinned() const { return FSkinned; }
-  virtual void ApplySkin();
+  void ApplySkin() override;
   void FetchSkin();
   const TsfEditSkin& EditSkin() const { return FSkin; }
 

@@ -4,17 +4,18 @@
 #include <string>
 
 #include "sfSkinBinding.h"
+#include "sfSkinnable.h"
 #include "ui/Font.h"
 #include "ui/Label.h"
 
 enum TsfEllipsType { sfetNone, sfetEndEllips, sfetPathEllips };
 
-class TsfSkinStdLabel : public TCustomLabel {
+class TsfSkinStdLabel : public TCustomLabel, public TsfSkinnable {
  public:
   explicit TsfSkinStdLabel(TComponent* AOwner);
   ~TsfSkinStdLabel() override;
 
-  TsfSkinData* SkinData() const { return FBinding.SkinData(); }
+  TsfSkinData* SkinData() const override { return FBinding.SkinData(); }
   // Applies the skin at once when the new skin data holds one.
   void SetSkinData(TsfSkinData* value);
   const std::string& SkinDataName() const { return FBinding.Name(); }
@@ -32,8 +33,8 @@ class TsfSkinStdLabel : public TCustomLabel {
   bool Skinned() const { return FBinding.Skinned(); }
   void FetchSkin() { FBinding.Fetch(); }
   // The skin-change walk: the definition again, the size of the text, a repaint.
-  void ApplySkin();
-  void ReleaseSkin() { FBinding.Release(); }
+  void ApplySkin() override;
+  void ReleaseSkin() override { FBinding.Release(); }
 
   // The DT_ flags the label adds to the platform's: no prefix without
   // ShowAccelChar, and the ellipsis of EllipsType.

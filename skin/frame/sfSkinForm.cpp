@@ -7,7 +7,7 @@
 
 #include "skin/controls/sfGraphicSkinControl.h"
 #include "skin/controls/sfSkinControl.h"
-#include "skin/controls/sfSkinEdit.h"
+#include "skin/controls/sfSkinnable.h"
 #include "skin/controls/sfSkinStatusBar.h"
 #include "skin/data/sfSkinData.h"
 #include "skin/data/sfUtilsHelpers.h"
@@ -31,9 +31,8 @@ void ApplyIf(TControl& c, const std::function<bool(TsfSkinData*)>& bound) {
     if (bound(windowed->SkinData())) windowed->ApplySkin();
   } else if (auto* windowless = dynamic_cast<TsfGraphicSkinControl*>(&c)) {
     if (bound(windowless->SkinData())) windowless->ApplySkin();
-  } else if (auto* edit = dynamic_cast<TsfSkinCustomEdit*>(&c)) {
-    // The skinned edit stands on the platform's edit, not on the control base.
-    if (bound(edit->SkinData())) edit->ApplySkin();
+  } else if (auto* other = dynamic_cast<TsfSkinnable*>(&c)) {
+    if (bound(other->SkinData())) other->ApplySkin();
   }
 }
 
@@ -48,8 +47,12 @@ void InitCaptionFont(TFont& font, TColor color) {
 
 void ReleaseSkinOfControls(TControl& root, TsfSkinData* data) {
   WalkControls(root, [data](TControl& c) {
-    auto* skinned = dynamic_cast<TsfSkinControl*>(&c);
-    if (skinned && data && skinned->SkinData() == data) skinned->ReleaseSkin();
+    if (!data) return;
+    if (auto* skinned = dynamic_cast<TsfSkinControl*>(&c)) {
+      if (skinned->SkinData() == data) skinned->ReleaseSkin();
+    } else if (auto* other = dynamic_cast<TsfSkinnable*>(&c); other && c.IsWindowed()) {
+      if (other->SkinData() == data) other->ReleaseSkin();
+    }
   });
 }
 

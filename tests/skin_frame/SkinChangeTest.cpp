@@ -10,6 +10,7 @@
 #include "tests/skin_controls/TestSkin.h"
 #include "tests/support/TestForms.h"
 #include "skin/controls/sfSkinPanel.h"
+#include "skin/controls/sfSkinStdLabel.h"
 #include "skin/controls/sfSkinSpeedButton.h"
 #include "skin/controls/sfSkinStatusBar.h"
 #include "skin/controls/sfSkinToolBar.h"
@@ -206,4 +207,15 @@ TEST(SkinForm, FiftySkinChangesLeaveNoHandleBehind) {
   }
   Application->ProcessMessages();
   for (size_t i = 0; i < std::size(kinds); ++i) EXPECT_EQ(LiveHandles(kinds[i]), before[i]) << i;
+}
+
+TEST(SkinForm, AChangeReachesSkinnedControlsOffTheControlBases) {
+  TFramedForm f;
+  auto* panel = f.Add<TsfSkinPanel>("panel", f.Form.get(), Bounds(0, 0, 300, 200));
+  auto* label = new TsfSkinStdLabel(f.Form.get());
+  label->SetParent(panel);
+  label->SetSkinData(f.Skin);  // still empty: nothing applied
+  EXPECT_EQ(label->DefinitionIndex(), -1);
+  LoadTestSkin(*f.Skin);  // the test skin defines "stdlabel"
+  EXPECT_NE(label->DefinitionIndex(), -1);
 }
