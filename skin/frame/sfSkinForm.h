@@ -137,6 +137,9 @@ class TsfSkinForm : public TComponent {
   bool FrameActive() const { return FActive; }
   TsfWindowState WindowState() const { return FWindowState; }
   bool RollUpState() const { return FRollUpState; }
+  // The system shows the form's window minimized (the main form minimizes the
+  // application, not the frame).
+  bool FormIconic() const;
   bool MovingOrSizing() const { return FMovingOrSizing; }
   // A move or size loop has ended since the last non-client left press.
   bool MoveSizeJustEnded() const { return FMoveSizeJustEnded; }
@@ -300,6 +303,7 @@ class TsfSkinForm : public TComponent {
   void* FIcon = nullptr;  // HICON
   bool FMenuOpen = false;
   bool FGripHidden = false;
+  bool FIconicDblClick = false;
 };
 
 // The walks of a skin change over `root`'s control tree, a parent before its

@@ -22,6 +22,8 @@ bool IsOurTimer(unsigned id) {
 void TsfSkinForm::FrameWndProc(TMessage& m, const TNext& next) {
   // A move or size loop that ends inside this press's own handling is the press's.
   if (m.Msg == WM_NCLBUTTONDOWN) FMoveSizeJustEnded = false;
+  // A double-click on a window the system shows minimized is the system's restore.
+  if (m.Msg == WM_NCLBUTTONDBLCLK) FIconicDblClick = FormIconic();
   if (HandleQueries(m) || HandleSkinMessages(m, next) || HandleNonClient(m, next) ||
       HandleState(m, next))
     return;
@@ -375,7 +377,10 @@ void TsfSkinForm::MouseWork(const TMessage& m) {
       PressObject(mbLeft, p);
       if (FHot >= 0) FObjects[FHot]->DblClick();
       if (onCaption) {
-        CaptionDoubleClick();
+        if (FIconicDblClick)
+          SetWindowState(wsNormal);
+        else
+          CaptionDoubleClick();
         FCaptured = -1;
       }
       break;

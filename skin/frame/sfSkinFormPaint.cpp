@@ -212,7 +212,7 @@ void TsfSkinForm::PaintClientBackground(HDC dc) {
 int TsfSkinForm::FrameHitTest(TPoint p) const {
   TsfHitTestState st;
   st.RolledUp = FRollUpState;
-  st.Minimized = FWindowState == wsMinimized;
+  st.Minimized = FWindowState == wsMinimized || FormIconic();
   st.Maximized = FWindowState == wsMaximized;
   st.Resizable = Resizable();
   st.HotObject = FHot >= 0;
