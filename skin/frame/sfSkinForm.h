@@ -12,6 +12,7 @@
 
 #include "sfCaptionObjects.h"
 #include "sfFrameGeometry.h"
+#include "skin/data/sfUtilsNinePart.h"
 #include "skin/data/sfUtilsRegion.h"
 #include "ui/Bitmap.h"
 #include "ui/Component.h"
@@ -206,6 +207,8 @@ class TsfSkinForm : public TComponent {
   bool HandleSkinMessages(TMessage& m, const std::function<void(TMessage&)>& next);
   bool HandleQueries(TMessage& m);
   void MouseWork(const TMessage& m);
+  void NcButtonDown(unsigned msg, TPoint windowPoint, bool onCaption);
+  void OnNcHitTest(TMessage& m);
   void HandleTimer(unsigned id);
   void OnNcActivate(TMessage& m);
   void OnNcCalcSize(TMessage& m);
@@ -237,7 +240,10 @@ class TsfSkinForm : public TComponent {
   void ArrangePlain();
   void ArrangeInPicture(const TRect& area);
   void PaintSkinnedFrame(HDC dc);
+  void DrawObjectsInBands(TsfBorderImages& images);
   void PaintPlainFrame(HDC dc);
+  void DrawPlainCaption(TCanvas& canvas, int captionHeight);
+  void ApplyBorderIcons();
   void Minimize();
   void Maximize();
   void Restore();
