@@ -305,7 +305,7 @@ void TsfSkinStdButtonObject::RunCommand() {
       if (f.AlwaysMinimizeToTray())
         f.TrayMinimize();
       else
-        f.SetWindowState(f.WindowState() == wsMinimized ? wsNormal : wsMinimized);
+        f.SetWindowState(f.WindowState() == wsMinimized || f.FormIconic() ? wsNormal : wsMinimized);
       break;
     case cmRollUp: f.SetRollUpState(!f.RollUpState()); break;
     case cmMinimizeToTray: f.TrayMinimize(); break;

@@ -12,6 +12,7 @@
 
 #include "sfCaptionObjects.h"
 #include "sfFrameGeometry.h"
+#include "skin/data/sfUtilsNinePart.h"
 #include "skin/data/sfUtilsRegion.h"
 #include "ui/Bitmap.h"
 #include "ui/Component.h"
@@ -137,6 +138,9 @@ class TsfSkinForm : public TComponent {
   bool FrameActive() const { return FActive; }
   TsfWindowState WindowState() const { return FWindowState; }
   bool RollUpState() const { return FRollUpState; }
+  // The system shows the form's window minimized (the main form minimizes the
+  // application, not the frame).
+  bool FormIconic() const;
   bool MovingOrSizing() const { return FMovingOrSizing; }
   // A move or size loop has ended since the last non-client left press.
   bool MoveSizeJustEnded() const { return FMoveSizeJustEnded; }
@@ -203,6 +207,8 @@ class TsfSkinForm : public TComponent {
   bool HandleSkinMessages(TMessage& m, const std::function<void(TMessage&)>& next);
   bool HandleQueries(TMessage& m);
   void MouseWork(const TMessage& m);
+  void NcButtonDown(unsigned msg, TPoint windowPoint, bool onCaption);
+  void OnNcHitTest(TMessage& m);
   void HandleTimer(unsigned id);
   void OnNcActivate(TMessage& m);
   void OnNcCalcSize(TMessage& m);
@@ -234,7 +240,10 @@ class TsfSkinForm : public TComponent {
   void ArrangePlain();
   void ArrangeInPicture(const TRect& area);
   void PaintSkinnedFrame(HDC dc);
+  void DrawObjectsInBands(TsfBorderImages& images);
   void PaintPlainFrame(HDC dc);
+  void DrawPlainCaption(TCanvas& canvas, int captionHeight);
+  void ApplyBorderIcons();
   void Minimize();
   void Maximize();
   void Restore();
@@ -302,6 +311,7 @@ class TsfSkinForm : public TComponent {
   void* FIcon = nullptr;  // HICON
   bool FMenuOpen = false;
   bool FGripHidden = false;
+  bool FIconicDblClick = false;
 };
 
 // The walks of a skin change over `root`'s control tree, a parent before its

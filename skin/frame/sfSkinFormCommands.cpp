@@ -17,9 +17,15 @@ void TsfSkinForm::SetWindowState(TsfWindowState state) {
       ShowWindow(wnd, state == wsMaximized ? SW_MAXIMIZE : state == wsMinimized ? SW_MINIMIZE : SW_RESTORE);
     return;
   }
+  const bool mainForm = Application && Application->MainForm() == FForm;
+  if (state == wsNormal && FormIconic()) {
+    // The main form minimized the application: bring the application back.
+    if (mainForm) Application->Restore();
+    else ShowWindow(FForm->HandleValue(), SW_RESTORE);
+    if (FWindowState == wsNormal) return;
+  }
   if (state == FWindowState) return;
   const TsfWindowState old = FWindowState;
-  const bool mainForm = Application && Application->MainForm() == FForm;
   if (!(state == wsMinimized && mainForm)) FWindowState = state;
   if (state == wsMinimized) {
     Minimize();
@@ -141,9 +147,13 @@ void TsfSkinForm::SetRollUpState(bool value) {
 void TsfSkinForm::TrayMinimize() {}  // no tray icon companion is attached in this program
 void TsfSkinForm::TrayRestore() {}
 
+bool TsfSkinForm::FormIconic() const {
+  return FForm->HandleValue() && IsIconic(FForm->HandleValue());
+}
+
 void TsfSkinForm::CaptionDoubleClick() {
   const bool resizable = Resizable();
-  if (resizable && FWindowState == wsMinimized)
+  if (FormIconic() || (resizable && FWindowState == wsMinimized))
     SetWindowState(wsNormal);
   else if (resizable && FWindowState != wsMaximized && !FRollUpState &&
            FBorderIcons.Contains(biMaximize))

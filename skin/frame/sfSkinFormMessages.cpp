@@ -22,6 +22,8 @@ bool IsOurTimer(unsigned id) {
 void TsfSkinForm::FrameWndProc(TMessage& m, const TNext& next) {
   // A move or size loop that ends inside this press's own handling is the press's.
   if (m.Msg == WM_NCLBUTTONDOWN) FMoveSizeJustEnded = false;
+  // A double-click on a window the system shows minimized is the system's restore.
+  if (m.Msg == WM_NCLBUTTONDBLCLK) FIconicDblClick = FormIconic();
   if (HandleQueries(m) || HandleSkinMessages(m, next) || HandleNonClient(m, next) ||
       HandleState(m, next))
     return;
@@ -84,14 +86,7 @@ bool TsfSkinForm::HandleNonClient(TMessage& m, const TNext& next) {
   }
   switch (m.Msg) {
     case WM_NCCALCSIZE: OnNcCalcSize(m); return true;
-    case WM_NCHITTEST: {
-      m.Result = FrameHitTest(WindowPoint(m.LParam));
-      if (!TimerOn(kHoverTimer) && m.Result == kHtObject) {
-        TrackObjects(WindowPoint(m.LParam));
-        SetTimerOn(kHoverTimer, 50, true);
-      }
-      return true;
-    }
+    case WM_NCHITTEST: OnNcHitTest(m); return true;
     case WM_NCPAINT:
       if (Bordered()) PaintFrame();
       return true;
@@ -150,6 +145,14 @@ bool TsfSkinForm::HandleState(TMessage& m, const TNext& next) {
       return false;
   }
   return false;
+}
+
+void TsfSkinForm::OnNcHitTest(TMessage& m) {
+  m.Result = FrameHitTest(WindowPoint(m.LParam));
+  if (!TimerOn(kHoverTimer) && m.Result == kHtObject) {
+    TrackObjects(WindowPoint(m.LParam));
+    SetTimerOn(kHoverTimer, 50, true);
+  }
 }
 
 void TsfSkinForm::OnNcCalcSize(TMessage& m) {
@@ -355,50 +358,40 @@ void TsfSkinForm::MouseWork(const TMessage& m) {
     ClientToScreen(FForm->HandleValue(), &c);
     p = WindowPoint(MAKELPARAM(c.x, c.y));
   }
-  const bool onCaption = m.WParam == HTCAPTION;
   switch (m.Msg) {
     case WM_NCMOUSEMOVE: {
       int i = FCaptured >= 0 ? FCaptured : FHot;
       if (i >= 0 && i < static_cast<int>(FObjects.size())) FObjects[i]->MouseMove(p.x, p.y);
       break;
     }
-    case WM_NCLBUTTONDOWN:
-      if (FMoveSizeJustEnded) {
-        FMoveSizeJustEnded = false;
-        break;
-      }
-      TrackObjects(p);
-      PressObject(mbLeft, p);
-      if (onCaption) FCaptured = -1;
+    case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK: case WM_NCRBUTTONDOWN: case WM_NCRBUTTONDBLCLK:
+      NcButtonDown(m.Msg, p, m.WParam == HTCAPTION);
       break;
-    case WM_NCLBUTTONDBLCLK:
-      TrackObjects(p);
-      PressObject(mbLeft, p);
-      if (FHot >= 0) FObjects[FHot]->DblClick();
-      if (onCaption) {
-        CaptionDoubleClick();
-        FCaptured = -1;
-      }
-      break;
-    case WM_NCRBUTTONDOWN:
-      TrackObjects(p);
-      PressObject(mbRight, p);
-      if (!onCaption) break;
-      FCaptured = -1;
-      if (!FDisableSystemMenu) {
-        POINT c;
-        GetCursorPos(&c);
-        PopupSystemMenu({c.x, c.y, c.x, c.y});
-      }
-      break;
-    case WM_NCRBUTTONDBLCLK:
-      TrackObjects(p);
-      PressObject(mbRight, p);
-      if (onCaption) FCaptured = -1;
-      break;
-    case WM_NCLBUTTONUP: ReleaseObject(mbLeft, p); break;
-    case WM_NCRBUTTONUP: ReleaseObject(mbRight, p); break;
-    case WM_LBUTTONUP: ReleaseObject(mbLeft, p); break;
-    case WM_RBUTTONUP: ReleaseObject(mbRight, p); break;
+    case WM_NCLBUTTONUP: case WM_LBUTTONUP: ReleaseObject(mbLeft, p); break;
+    case WM_NCRBUTTONUP: case WM_RBUTTONUP: ReleaseObject(mbRight, p); break;
+  }
+}
+
+void TsfSkinForm::NcButtonDown(unsigned msg, TPoint p, bool onCaption) {
+  if (msg == WM_NCLBUTTONDOWN && FMoveSizeJustEnded) {
+    FMoveSizeJustEnded = false;  // the press ran a move or size loop
+    return;
+  }
+  const bool left = msg == WM_NCLBUTTONDOWN || msg == WM_NCLBUTTONDBLCLK;
+  TrackObjects(p);
+  PressObject(left ? mbLeft : mbRight, p);
+  if (msg == WM_NCLBUTTONDBLCLK) {
+    if (FHot >= 0) FObjects[FHot]->DblClick();
+    if (onCaption && FIconicDblClick)
+      SetWindowState(wsNormal);
+    else if (onCaption)
+      CaptionDoubleClick();
+  }
+  if (!onCaption) return;
+  FCaptured = -1;
+  if (msg == WM_NCRBUTTONDOWN && !FDisableSystemMenu) {
+    POINT c;
+    GetCursorPos(&c);
+    PopupSystemMenu({c.x, c.y, c.x, c.y});
   }
 }

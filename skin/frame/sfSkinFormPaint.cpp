@@ -94,17 +94,7 @@ void TsfSkinForm::PaintSkinnedFrame(HDC dc) {
   CreateBorderImages(images, source, {0, 0, main.Width(), main.Height()},
                      PictureGeometry(fi, fi.clientrect), SizedGeometry(FGeometry, cl), FCachedWidth,
                      FCachedHeight, options);
-  for (auto& o : FObjects) {
-    if (!o->Visible) continue;
-    if (o->ObjectRect.Bottom > cl.Top && !images.Bottom.Empty()) {
-      TRect keep = o->ObjectRect;
-      o->ObjectRect = keep.Offset(0, -cl.Bottom);
-      o->Draw(images.Bottom.Canvas(), false);
-      o->ObjectRect = keep;
-    } else if (!images.Top.Empty()) {
-      o->Draw(images.Top.Canvas(), false);
-    }
-  }
+  DrawObjectsInBands(images);
   const int saved = SaveDC(dc);
   if (cl.Height() > 0) ExcludeClipRect(dc, cl.Left, cl.Top, cl.Right, cl.Bottom);
   const TPoint at[4] = {{0, 0}, {0, cl.Top}, {FCachedWidth - images.Right.Width(), cl.Top},
@@ -125,15 +115,52 @@ void TsfSkinForm::PaintSkinnedFrame(HDC dc) {
   RestoreDC(dc, saved);
 }
 
+// Objects below the top band's bottom go into the bottom band, the others into the top.
+void TsfSkinForm::DrawObjectsInBands(TsfBorderImages& images) {
+  const TRect& cl = FGeometry.Client;
+  for (auto& o : FObjects) {
+    if (!o->Visible) continue;
+    if (o->ObjectRect.Bottom > cl.Top && !images.Bottom.Empty()) {
+      TRect keep = o->ObjectRect;
+      o->ObjectRect = keep.Offset(0, -cl.Bottom);
+      o->Draw(images.Bottom.Canvas(), false);
+      o->ObjectRect = keep;
+    } else if (!images.Top.Empty()) {
+      o->Draw(images.Top.Canvas(), false);
+    }
+  }
+}
+
 void TsfSkinForm::PaintPlainFrame(HDC dc) {
   CacheFormSize();
   const int w = FCachedWidth, h = FCachedHeight, ch = PlainCaptionHeight();
   ArrangeObjects();
   if (w <= 2 * kPlainBorder || ch <= 0) return;
   TBitmap caption(w - 2 * kPlainBorder, ch);
-  TCanvas& c = caption.Canvas();
+  DrawPlainCaption(caption.Canvas(), ch);
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, kPlainBorder, ch + kPlainBorder, w - kPlainBorder, h - kPlainBorder);
+  BitBlt(dc, kPlainBorder, kPlainBorder, caption.Width(), caption.Height(), caption.DC(), 0, 0,
+         SRCCOPY);
+  TCanvas frame(dc);
+  const TColor rings[3][2] = {
+      {cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}, {clBtnFace, clBtnFace}};
+  for (int i = 0; i < 3; ++i) {
+    const TRect r{i, i, w - i, h - i};
+    frame.Pen().SetColor(rings[i][1]);
+    frame.Polyline({{r.Left, r.Bottom - 1}, {r.Right - 1, r.Bottom - 1}, {r.Right - 1, r.Top - 1}});
+    frame.Pen().SetColor(rings[i][0]);
+    frame.Polyline({{r.Left, r.Bottom - 1}, {r.Left, r.Top}, {r.Right - 1, r.Top}});
+  }
+  frame.SetHandle(nullptr);
+  RestoreDC(dc, saved);
+}
+
+// The caption image of the plain frame (window x = image x + 3): the grooves, the
+// text and the buttons.
+void TsfSkinForm::DrawPlainCaption(TCanvas& c, int ch) {
   c.Brush().SetColor(clBtnFace);
-  c.FillRect({0, 0, caption.Width(), caption.Height()});
+  c.FillRect({0, 0, FCachedWidth - 2 * kPlainBorder, ch});
   const int L = FPlainCaption.Left, R = FPlainCaption.Right;
   for (int i = 0; i < ch - 5; ++i) {
     c.Pen().SetColor(i % 2 == 0 ? clBtnHighlight : clBtnShadow);
@@ -162,22 +189,6 @@ void TsfSkinForm::PaintPlainFrame(HDC dc) {
     o->Draw(c, true);
     o->ObjectRect = keep;
   }
-  const int saved = SaveDC(dc);
-  ExcludeClipRect(dc, kPlainBorder, ch + kPlainBorder, w - kPlainBorder, h - kPlainBorder);
-  BitBlt(dc, kPlainBorder, kPlainBorder, caption.Width(), caption.Height(), caption.DC(), 0, 0,
-         SRCCOPY);
-  TCanvas frame(dc);
-  const TColor rings[3][2] = {
-      {cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}, {clBtnFace, clBtnFace}};
-  for (int i = 0; i < 3; ++i) {
-    const TRect r{i, i, w - i, h - i};
-    frame.Pen().SetColor(rings[i][1]);
-    frame.Polyline({{r.Left, r.Bottom - 1}, {r.Right - 1, r.Bottom - 1}, {r.Right - 1, r.Top - 1}});
-    frame.Pen().SetColor(rings[i][0]);
-    frame.Polyline({{r.Left, r.Bottom - 1}, {r.Left, r.Top}, {r.Right - 1, r.Top}});
-  }
-  frame.SetHandle(nullptr);
-  RestoreDC(dc, saved);
 }
 
 void TsfSkinForm::PaintClientBackground(HDC dc) {
@@ -212,7 +223,7 @@ void TsfSkinForm::PaintClientBackground(HDC dc) {
 int TsfSkinForm::FrameHitTest(TPoint p) const {
   TsfHitTestState st;
   st.RolledUp = FRollUpState;
-  st.Minimized = FWindowState == wsMinimized;
+  st.Minimized = FWindowState == wsMinimized || FormIconic();
   st.Maximized = FWindowState == wsMaximized;
   st.Resizable = Resizable();
   st.HotObject = FHot >= 0;

@@ -17,15 +17,7 @@ void TsfSkinForm::ApplyFrameSkin() {
     ArrangeObjects();
     UpdateFrameRegion();
   }
-  if (FSkinnable) {
-    if (!FForm->BorderIcons().Empty()) FForm->SetBorderIcons({});
-  } else {
-    TBorderIcons icons;
-    if (!FHideCaptionButtons) icons << biSystemMenu;
-    if (FBorderIcons.Contains(biMinimize)) icons << biMinimize;
-    if (FBorderIcons.Contains(biMaximize)) icons << biMaximize;
-    FForm->SetBorderIcons(icons);
-  }
+  ApplyBorderIcons();
   FApplying = true;
   CorrectSize();
   CacheFormSize();
@@ -51,6 +43,19 @@ void TsfSkinForm::ApplyFrameSkin() {
     if (FClientWidth > 0) FForm->SetClientWidth(FClientWidth);
     if (FClientHeight > 0) FForm->SetClientHeight(FClientHeight);
   }
+}
+
+// The platform draws no caption buttons of its own while the frame is skinned.
+void TsfSkinForm::ApplyBorderIcons() {
+  if (FSkinnable) {
+    if (!FForm->BorderIcons().Empty()) FForm->SetBorderIcons({});
+    return;
+  }
+  TBorderIcons icons;
+  if (!FHideCaptionButtons) icons << biSystemMenu;
+  if (FBorderIcons.Contains(biMinimize)) icons << biMinimize;
+  if (FBorderIcons.Contains(biMaximize)) icons << biMaximize;
+  FForm->SetBorderIcons(icons);
 }
 
 // The form is made at least the minimum size; a rolled-up or minimized frame keeps
