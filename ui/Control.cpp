@@ -6,6 +6,7 @@
 #include "Exception.h"
 #include "Messages.h"
 #include "WinControl.h"
+#include "Menus.h"
 
 TShiftState ShiftStateFromKeys(std::uintptr_t mk, bool doubleClick) {
   TShiftState s;
@@ -346,6 +347,15 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation == opRemove && FActionLink && AComponent == FActionLink->Action())
     FActionLink.reset();
+  if (Operation == opRemove && AComponent == static_cast<TComponent*>(FPopupMenu))
+    FPopupMenu = nullptr;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value) {
+  if (value == FPopupMenu) return;
+  if (FPopupMenu) RemoveFreeNotification(static_cast<TComponent*>(FPopupMenu));
+  FPopupMenu = value;
+  if (value) FreeNotification(static_cast<TComponent*>(value));
 }
 
 void TControl::Loaded() {

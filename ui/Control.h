@@ -12,6 +12,8 @@ class TActionLink;
 class TBasicAction;
 class TWinControl;
 
+class TPopupMenu;
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* AOwner);
@@ -57,6 +59,10 @@ class TControl : public TComponent {
   TBasicAction* Action() const;
   void SetAction(TBasicAction* value);
   TActionLink* ActionLink() const { return FActionLink.get(); }
+  // The menu a right click (or the menu key) on the control opens; cleared when the
+  // menu is destroyed.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* value);
   // The linked action changed (or was just linked, with CheckDefaults: then only
   // properties still at their defaults take the action's values).
   virtual void ActionChange(TBasicAction* Sender, bool CheckDefaults);
@@ -171,6 +177,7 @@ class TControl : public TComponent {
   int FAnchorRightGap = 0;
   int FAnchorBottomGap = 0;
   std::unique_ptr<TActionLink> FActionLink;
+  TPopupMenu* FPopupMenu = nullptr;
   bool FVisible = true;
   bool FEnabled = true;
   bool FOpaque = true;

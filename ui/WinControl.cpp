@@ -8,6 +8,7 @@
 #include "Application.h"
 #include "CodePage.h"
 #include "GdiObject.h"
+#include "Menus.h"
 #include "Messages.h"
 #include "Screen.h"
 
@@ -735,6 +736,16 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_MOUSELEAVE:
       FTrackingLeave = false;
       TrackPointer(nullptr);
+      break;
+    case WM_CONTEXTMENU:
+      if (PopupMenu()) {
+        // From the keyboard the point is -1, -1: the menu opens at the control.
+        TPoint at{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+        if (at.x == -1 && at.y == -1) at = ClientToScreen({0, 0});
+        PopupMenu()->Popup(at.x, at.y);
+        m.Result = 0;
+        return;
+      }
       break;
     case WM_SETCURSOR:
       if (HandleSetCursor(m)) return;

@@ -83,6 +83,8 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   void SetListBoxTabOrder(int value) { FListBox->SetTabOrder(value); }
   bool ListBoxTabStop() const { return FListBox->TabStop(); }
   void SetListBoxTabStop(bool value) { FListBox->SetTabStop(value); }
+  TPopupMenu* ListBoxPopupMenu() const { return FListBox->PopupMenu(); }
+  void SetListBoxPopupMenu(TPopupMenu* value) { FListBox->SetPopupMenu(value); }
 
   // A caption strip above the items.
   bool CaptionMode() const { return FCaptionMode; }

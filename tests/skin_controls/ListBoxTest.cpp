@@ -9,6 +9,7 @@
 #include "skin/controls/sfSkinListBox.h"
 #include "skin/controls/sfSkinScrollBar.h"
 #include "ui/Exception.h"
+#include "ui/Menus.h"
 
 namespace {
 
@@ -251,4 +252,32 @@ TEST(ListBoxScrolling, RowCountFitsTheHeightToTheRows) {
   f.List->Items().Clear();
   f.Fill(5);
   EXPECT_EQ(f.List->VScrollBar(), nullptr);
+}
+
+namespace {
+
+class TRecordingPopup : public TPopupMenu {
+ public:
+  using TPopupMenu::TPopupMenu;
+  void Popup(int X, int Y) override { Shown.push_back({X, Y}); }
+  std::vector<TPoint> Shown;
+};
+
+}  // namespace
+
+TEST(ListBoxPopupMenu, ARightClickOnTheInnerListOpensItAndAGoneMenuIsForgotten) {
+  auto form = MakeSizedForm(300, 300);
+  auto* list = new TsfSkinListBox(form.get());
+  list->SetParent(form.get());
+  list->SetBounds(10, 10, 150, 200);
+  auto* menu = new TRecordingPopup(form.get());
+  list->SetListBoxPopupMenu(menu);
+  EXPECT_EQ(list->ListBox().PopupMenu(), menu);
+  HWND inner = list->ListBox().Handle();
+  SendMessageW(inner, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(inner), MAKELPARAM(120, 140));
+  ASSERT_EQ(menu->Shown.size(), 1u);
+  EXPECT_EQ(menu->Shown[0], TPoint(120, 140));
+  delete menu;
+  EXPECT_EQ(list->ListBoxPopupMenu(), nullptr);
+  SendMessageW(inner, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(inner), MAKELPARAM(120, 140));
 }
