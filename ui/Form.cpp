@@ -73,11 +73,37 @@ TRect TForm::NonClientMargins() const {
     return {origin.x - w.left, origin.y - w.top, w.right - origin.x - c.right,
             w.bottom - origin.y - c.bottom};
   }
+  // Before the window exists a component that owns the frame answers for it, as it
+  // will answer the window's WM_NCCALCSIZE.
+  RECT proposed{0, 0, 1000, 1000};
+  TMessage query{WM_NCCALCSIZE, 0, reinterpret_cast<std::intptr_t>(&proposed), 0};
+  if (!FHooks.empty()) const_cast<TForm*>(this)->CallHook(query, FHooks.size());
+  if (proposed.left != 0 || proposed.top != 0 || proposed.right != 1000 || proposed.bottom != 1000)
+    return {proposed.left, proposed.top, 1000 - proposed.right, 1000 - proposed.bottom};
   TCreateParams p;
   const_cast<TForm*>(this)->CreateParams(p);
   RECT r{0, 0, 0, 0};
   AdjustWindowRectEx(&r, p.Style, FALSE, p.ExStyle);
   return {-r.left, -r.top, r.right, r.bottom};
+}
+
+// A client size set before the form was first shown holds for whatever frame the
+// window has by then (a component may have taken the frame over meanwhile).
+void TForm::ApplyStoredClientSize() {
+  if (FStoredClientWidth <= 0 && FStoredClientHeight <= 0) return;
+  TRect m = NonClientMargins();
+  int w = FStoredClientWidth > 0 ? FStoredClientWidth + m.Left + m.Right : Width();
+  int h = FStoredClientHeight > 0 ? FStoredClientHeight + m.Top + m.Bottom : Height();
+  TCustomControl::SetBounds(Left(), Top(), w, h);
+}
+
+void TForm::FrameChanged() {
+  if (!Visible()) ApplyStoredClientSize();
+}
+
+void TForm::CreateWnd() {
+  ApplyStoredClientSize();
+  TCustomControl::CreateWnd();
 }
 
 TRect TForm::ClientRect() const {
@@ -89,11 +115,20 @@ TRect TForm::ClientRect() const {
 void TForm::SetClientWidth(int value) {
   TRect m = NonClientMargins();
   SetBounds(Left(), Top(), value + m.Left + m.Right, Height());
+  if (!Visible()) FStoredClientWidth = value;
 }
 
 void TForm::SetClientHeight(int value) {
   TRect m = NonClientMargins();
   SetBounds(Left(), Top(), Width(), value + m.Top + m.Bottom);
+  if (!Visible()) FStoredClientHeight = value;
+}
+
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  // An outer size given directly replaces a client size asked for before.
+  if (AWidth != Width()) FStoredClientWidth = 0;
+  if (AHeight != Height()) FStoredClientHeight = 0;
+  TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
 void TForm::ApplyStyle() {
@@ -123,6 +158,8 @@ void TForm::SetBorderStyle(TBorderStyle value) {
 void TForm::VisibleChanged() {
   if (Visible()) {
     HWND wnd = Handle();
+    ApplyStoredClientSize();
+    FStoredClientWidth = FStoredClientHeight = 0;
     ShowWindow(wnd, SW_SHOWNORMAL);
     if (OnShow) OnShow(this);
   } else if (HandleValue()) {

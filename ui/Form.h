@@ -37,6 +37,7 @@ class TForm : public TCustomControl {
   // through the application and creation completes.
   virtual void AfterConstruction();
 
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void SetClientWidth(int value);
   void SetClientHeight(int value);
   TRect ClientRect() const override;
@@ -66,6 +67,9 @@ class TForm : public TCustomControl {
   TCloseQueryEvent OnCloseQuery;
   TShortCutEvent OnShortCut;
 
+  // Told by a component that took the frame over that the frame's size changed: a
+  // client size set before the first show is kept.
+  void FrameChanged();
   // Offers a key to OnShortCut; true when it was handled.
   bool IsShortCut(std::uint16_t key, TShiftState shift);
   // Destroys the window and makes it again with the current parameters (styles, a
@@ -86,6 +90,7 @@ class TForm : public TCustomControl {
  protected:
   void DispatchWindowMessage(TMessage& m) override;
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void VisibleChanged() override;
   virtual void DoCreate();
   virtual void DoClose(TCloseAction& action);
@@ -96,6 +101,7 @@ class TForm : public TCustomControl {
   // Width and height the frame adds around the client area.
   TRect NonClientMargins() const;
   void CloseModal();
+  void ApplyStoredClientSize();
   void ApplyStyle();
 
   void CallHook(TMessage& m, std::size_t below);
@@ -105,6 +111,7 @@ class TForm : public TCustomControl {
     TMessageHook Hook;
   };
   std::vector<THookEntry> FHooks;
+  int FStoredClientWidth = 0, FStoredClientHeight = 0;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
   TBorderStyle FBorderStyle = bsSizeable;
   TModalResult FModalResult = mrNone;

@@ -330,9 +330,29 @@ TRect TsfSkinCaptionObject::TextRect() const {
   return t;
 }
 
+bool TsfSkinCaptionObject::Animates() const {
+  return Def && ActivePicture && SkinData && SkinData->EnableSkinEffects() &&
+         !Def->animateskinrect.IsEmpty() && Def->framecount > 0;
+}
+
 void TsfSkinCaptionObject::Draw(TCanvas& canvas, bool update) {
   if (!SkinData || SkinData->SkinEmpty()) return;
   const bool active = Parent.FrameActive();
+  if (Animates() && AnimationFrame >= 1 && AnimationFrame <= Def->framecount) {
+    // Frame k of framecount equal slices, stacked when the strip is higher than skinrect.
+    const TRect& a = Def->animateskinrect;
+    const bool stacked = a.Height() > SkinRect.Height();
+    const int n = Def->framecount, k = AnimationFrame - 1;
+    const TRect slice = stacked ? Bounds(a.Left, a.Top + k * (a.Height() / n), a.Width(), a.Height() / n)
+                                : Bounds(a.Left + k * (a.Width() / n), a.Top, a.Width() / n, a.Height());
+    TBitmap image;
+    CreateHThreePartImage(image, *ActivePicture, slice, SkinData->FormInfo.lefttoppoint.x - SkinRect.Left,
+                          SkinRect.Right - SkinData->FormInfo.righttoppoint.x, ObjectRect.Width(),
+                          Def->stretcheffect);
+    canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
+    DrawCaptionText(canvas, !active);
+    return;
+  }
   if (ActiveSkinRect.IsEmpty() || !active) {
     DrawCaptionText(canvas, active);
     return;

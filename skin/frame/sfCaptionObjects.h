@@ -137,6 +137,8 @@ class TsfSkinCaptionObject : public TsfActiveSkinObject {
   void MouseEnter() override;
   void MouseLeave() override;
 
+  // The caption plays its animation frames: effects on and an animation strip.
+  bool Animates() const;
   // The text rectangle for the current ObjectRect, relative to its top-left.
   TRect TextRect() const;
   // Draws the caption text with the skin's font, light and shadow.

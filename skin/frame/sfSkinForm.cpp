@@ -257,7 +257,9 @@ void TsfSkinForm::UpdateActiveState(bool animate) {
     auto* caption = dynamic_cast<TsfSkinCaptionObject*>(o.get());
     if (!caption || caption->Active == FActive) continue;
     caption->Active = FActive;
-    if (animate && caption->TransitionsRun()) {
+    if (animate && caption->Animates()) {
+      StartCaptionAnimation(*caption);
+    } else if (animate && caption->TransitionsRun()) {
       caption->StartTransition();
     } else {
       caption->MorphFactor = FActive ? 1 : 0;

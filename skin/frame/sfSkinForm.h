@@ -178,6 +178,7 @@ class TsfSkinForm : public TComponent {
   void ClearHoverStates();
   void DrawObject(TsfActiveSkinObject& object);
   void StartMorphTimer();
+  void StartCaptionAnimation(TsfSkinCaptionObject& caption);
   // The plain caption rectangle (no skin).
   TRect PlainCaptionRect() const { return FPlainCaption; }
   // The form's small icon, made once.

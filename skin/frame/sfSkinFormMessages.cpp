@@ -347,7 +347,35 @@ void TsfSkinForm::MorphStep() {
   if (!stepped) SetTimerOn(kMorphTimer, 0, false);
 }
 
-void TsfSkinForm::CaptionAnimationStep() { SetTimerOn(kCaptionTimer, 0, false); }
+void TsfSkinForm::StartCaptionAnimation(TsfSkinCaptionObject& caption) {
+  if (!caption.Animates()) return;
+  caption.AnimationClock = 25;
+  caption.AnimationFrame = caption.Active ? 1 : (caption.Def->inactiveanimation ? caption.Def->framecount : 0);
+  SetTimerOn(kCaptionTimer, 25, true);
+}
+
+void TsfSkinForm::CaptionAnimationStep() {
+  bool changed = false;
+  for (auto& o : FObjects) {
+    auto* c = dynamic_cast<TsfSkinCaptionObject*>(o.get());
+    if (!c || !c->Animates()) continue;
+    if (c->AnimationClock < c->Def->animateinterval) {
+      c->AnimationClock += 25;
+      changed = true;
+      continue;
+    }
+    if (c->Active && c->AnimationFrame <= c->Def->framecount)
+      ++c->AnimationFrame;
+    else if (!c->Active && c->AnimationFrame > 0)
+      --c->AnimationFrame;
+    else
+      continue;
+    DrawObject(*c);
+    c->AnimationClock = 25;
+    changed = true;
+  }
+  if (!changed) SetTimerOn(kCaptionTimer, 0, false);
+}
 
 void TsfSkinForm::MouseWork(const TMessage& m) {
   if (!FSkinnable) return;

@@ -32,6 +32,7 @@ void TsfSkinForm::ApplyFrameSkin() {
     // The new frame size takes effect before the repaint.
     SetWindowPos(wnd, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    FForm->FrameChanged();
     RedrawWindow(wnd, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }

@@ -177,3 +177,33 @@ TEST(FrameMessages, PrivateQueriesKeepTheirNumbers) {
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);
 }
+
+TEST(WindowCommands, EdgeSnappingHoldsTheWindowUntilTheCursorMovesAway) {
+  TFrameForm f;
+  f.Frame->SetMagnetic(true);
+  const TRect a = GetWindowWorkArea(f.Wnd());
+  SendMessageW(f.Wnd(), WM_SIZE, 0, MAKELPARAM(790, 566));  // clears the snap state
+  const int top = a.Top + 100;
+  EXPECT_EQ(f.Frame->SnapToEdges(Bounds(a.Left + 5, top, 800, 600), {300, 300}).Left, a.Left + 5);
+  EXPECT_EQ(f.Frame->SnapToEdges(Bounds(a.Left + 4, top, 800, 600), {300, 300}).Left, a.Left);
+  // Snapped at cursor x 300: it stays while the cursor is within 5 pixels of that.
+  // The system proposes the snapped window moved by the cursor's step each time.
+  EXPECT_EQ(f.Frame->SnapToEdges(Bounds(a.Left + 1, top, 800, 600), {305, 300}).Left, a.Left);
+  EXPECT_EQ(f.Frame->SnapToEdges(Bounds(a.Left + 1, top, 800, 600), {306, 300}).Left, a.Left + 6);
+}
+
+TEST(WindowCommands, AnotherFormMinimizesToTheFirstFreeSlotAtTheBottomLeft) {
+  TFrameForm f;
+  TFrameForm g;
+  const TRect a = GetWindowWorkArea(f.Wnd());
+  f.Frame->SetWindowState(wsMinimized);
+  EXPECT_EQ(f.Frame->WindowState(), wsMinimized);
+  EXPECT_EQ(Bounds(f.Form->Left(), f.Form->Top(), f.Form->Width(), f.Form->Height()),
+            Bounds(a.Left, a.Bottom - 34, 152, 34));
+  g.Frame->SetWindowState(wsMinimized);
+  EXPECT_EQ(g.Form->Left(), a.Left + 152);
+  EXPECT_EQ(g.Form->Top(), a.Bottom - 34);
+  f.Frame->SetWindowState(wsNormal);
+  EXPECT_EQ(f.Form->Width(), 800);
+  EXPECT_EQ(f.Form->Height(), 600);
+}
