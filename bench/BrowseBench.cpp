@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "app/CatalogueAccess.h"
 #include "app/Unit1.h"
 #include "controls/FxLabel.h"
@@ -29,24 +30,12 @@
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
 double MillisecondsSinceLaunch() {
   FILETIME created, exited, kernel, user, now;
   GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
   GetSystemTimePreciseAsFileTime(&now);
   auto ticks = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
   return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
 }
 
 double FirstPaint = 0;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "skin/data/sfCompressedStoredSkin.h"
 #include "skin/data/sfEmbeddedSkin.h"
 #include "skin/data/sfSkinData.h"
@@ -17,18 +18,6 @@
 #include "ui/Form.h"
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
 
 struct TStep {
   double Region, Paint;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "app/Unit1.h"
 #include "db/Catalogue.h"
 #include "skin/controls/sfSkinControl.h"
@@ -20,18 +21,6 @@
 #include "ui/SysUtils.h"
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
 
 // The 13 categories with a few effects each, so the tool bar holds its buttons.
 void MakeCatalogue(const std::filesystem::path& file) {

@@ -10,19 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
+
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
 
 // Milliseconds from CreateProcess to the process's first wait for input, or -1.
 double StartOnce(const std::filesystem::path& exe) {
