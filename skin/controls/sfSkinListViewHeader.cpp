@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "sfSkinCustomListView.h"
-#include "sfTextFit.h"
+#include "skin/data/sfText.h"
 #include "skin/data/sfDataSkinControl.h"
 #include "skin/data/sfSkinData.h"
 #include "skin/data/sfUtilsNinePart.h"

@@ -3,6 +3,7 @@
 // A GBK trail byte may fall in the ASCII range (letters, '\\'), so text is walked
 // character by character and only single-byte ASCII characters are ever changed or
 // taken as separators.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,13 @@ bool SameText(std::string_view a, std::string_view b);
 bool TryStrToInt(std::string_view text, int& value);
 // The part after the last '\\', '/' or ':'.
 std::string ExtractFileName(std::string_view path);
+
+// The last character of `text` removed, a two-byte character as a whole (cutting its
+// bytes apart would leave half a character on screen).
+void RemoveLastChar936(std::string& text);
+// `text` as it fits: unchanged when `fits(text)`, otherwise shortened by whole
+// characters until the rest followed by "..." fits, and "..." appended.
+std::string ShortenWithEllipsis(std::string_view text,
+                                const std::function<bool(const std::string&)>& fits);
 
 }  // namespace sf

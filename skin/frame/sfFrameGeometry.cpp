@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/data/sfText.h"
+
 namespace {
 
 TPoint Moved(TPoint p, int dx, int dy) { return {p.x + dx, p.y + dy}; }
@@ -158,29 +160,8 @@ int PlainFrameHitTest(int w, int h, int captionHeight, const TRect& caption, TPo
   return kHtObject;
 }
 
-namespace {
-
-// The text without its last character: a code-page-936 lead byte (0x81..0xFE)
-// takes the byte after it along.
-std::string WithoutLastCharacter(const std::string& text) {
-  std::size_t i = 0, last = 0;
-  while (i < text.size()) {
-    last = i;
-    auto c = static_cast<unsigned char>(text[i]);
-    i += (c >= 0x81 && c <= 0xFE && i + 1 < text.size()) ? 2 : 1;
-  }
-  return text.substr(0, last);
-}
-
-}  // namespace
 
 std::string EllipsisCaption(const std::string& text, int maxWidth,
                             const std::function<int(const std::string&)>& width) {
-  if (width(text) <= maxWidth) return text;
-  std::string s = text;
-  while (!s.empty()) {
-    s = WithoutLastCharacter(s);
-    if (width(s + "...") <= maxWidth) break;
-  }
-  return s + "...";
+  return sf::ShortenWithEllipsis(text, [&](const std::string& s) { return width(s) <= maxWidth; });
 }

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "skin/controls/sfTextFit.h"
+#include "skin/data/sfText.h"
 #include "skin/dialogs/sfFileMask.h"
 #include "ui/SysUtils.h"
 
