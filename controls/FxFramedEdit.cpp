@@ -6,26 +6,6 @@
 
 namespace {
 
-// The whole window's dc (GetWindowDC), counted like the framework's own dcs.
-class TNonClientDC {
- public:
-  explicit TNonClientDC(HWND wnd) : FWindow(wnd), FDC(GetWindowDC(wnd)) {
-    if (FDC) CountHandle(THandleKind::DC, 1);
-  }
-  ~TNonClientDC() {
-    if (!FDC) return;
-    ReleaseDC(FWindow, FDC);
-    CountHandle(THandleKind::DC, -1);
-  }
-  TNonClientDC(const TNonClientDC&) = delete;
-  TNonClientDC& operator=(const TNonClientDC&) = delete;
-  HDC Get() const { return FDC; }
-
- private:
-  HWND FWindow;
-  HDC FDC;
-};
-
 // Thickness of the platform's border around the client area (scroll bars aside).
 int PlatformBorderWidth(HWND wnd) {
   if (GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) return GetSystemMetrics(SM_CXEDGE);

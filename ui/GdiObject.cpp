@@ -66,6 +66,16 @@ TWindowDC::~TWindowDC() {
   CountHandle(THandleKind::DC, -1);
 }
 
+TNonClientDC::TNonClientDC(HWND window) : FWindow(window), FDC(GetWindowDC(window)) {
+  if (FDC) CountHandle(THandleKind::DC, 1);
+}
+
+TNonClientDC::~TNonClientDC() {
+  if (!FDC) return;
+  ReleaseDC(FWindow, FDC);
+  CountHandle(THandleKind::DC, -1);
+}
+
 // --- TPaintDC
 
 static_assert(sizeof(PAINTSTRUCT) <= 72 && alignof(PAINTSTRUCT) <= 8);

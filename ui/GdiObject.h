@@ -105,6 +105,21 @@ class TWindowDC {
   HDC FDC = nullptr;
 };
 
+// Borrows the DC of a whole window, frame included (GetWindowDC / ReleaseDC), for
+// non-client painting. Get() is nullptr when the window gives none (it is going).
+class TNonClientDC {
+ public:
+  explicit TNonClientDC(HWND window);
+  TNonClientDC(const TNonClientDC&) = delete;
+  TNonClientDC& operator=(const TNonClientDC&) = delete;
+  ~TNonClientDC();
+  HDC Get() const { return FDC; }
+
+ private:
+  HWND FWindow = nullptr;
+  HDC FDC = nullptr;
+};
+
 // BeginPaint / EndPaint around the handling of WM_PAINT.
 class TPaintDC {
  public:

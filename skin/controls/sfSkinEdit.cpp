@@ -284,13 +284,12 @@ void TsfSkinCustomEdit::PaintNonClient() {
   TsfEditLayout l = Layout();
   TBitmap image;
   PaintFrame(image);
-  HDC dc = GetWindowDC(wnd);
-  if (!dc) return;
-  ExcludeClipRect(dc, l.TextArea.Left, l.TextArea.Top, l.TextArea.Right, l.TextArea.Bottom);
-  TCanvas canvas(dc);
+  TNonClientDC dc(wnd);
+  if (!dc.Get()) return;
+  ExcludeClipRect(dc.Get(), l.TextArea.Left, l.TextArea.Top, l.TextArea.Right, l.TextArea.Bottom);
+  TCanvas canvas(dc.Get());
   canvas.Draw(0, 0, image);
   canvas.SetHandle(nullptr);
-  ReleaseDC(wnd, dc);
 }
 
 void TsfSkinCustomEdit::PaintDisabled() {

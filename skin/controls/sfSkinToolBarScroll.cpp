@@ -313,14 +313,13 @@ void TsfSkinToolBar::DrawArrowImage(TBitmap& B, bool left) {
 
 void TsfSkinToolBar::PaintArrows() {
   if (!FArrowsShown || !HandleAllocated()) return;
-  HDC dc = GetWindowDC(HandleValue());
-  if (!dc) return;
-  TCanvas canvas(dc);
+  TNonClientDC dc(HandleValue());
+  if (!dc.Get()) return;
+  TCanvas canvas(dc.Get());
   TBitmap image;
   DrawArrowImage(image, true);
   canvas.Draw(FLeftArrow.Left, FLeftArrow.Top, image);
   DrawArrowImage(image, false);
   canvas.Draw(FRightArrow.Left, FRightArrow.Top, image);
   canvas.SetHandle(nullptr);
-  ReleaseDC(HandleValue(), dc);
 }

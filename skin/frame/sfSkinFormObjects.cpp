@@ -4,6 +4,7 @@
 
 #include "sfSkinForm.h"
 #include "skin/data/sfSkinData.h"
+#include "ui/GdiObject.h"
 
 void TsfSkinForm::RebuildObjects() {
   FObjects.clear();
@@ -269,24 +270,6 @@ void TsfSkinForm::ClearHoverStates() {
     o->MorphFactor = 0;
   }
 }
-
-namespace {
-
-// The whole window's DC, frame included.
-class TNonClientDC {
- public:
-  explicit TNonClientDC(HWND wnd) : FWnd(wnd), FDC(GetWindowDC(wnd)) {}
-  ~TNonClientDC() {
-    if (FDC) ReleaseDC(FWnd, FDC);
-  }
-  HDC Get() const { return FDC; }
-
- private:
-  HWND FWnd;
-  HDC FDC;
-};
-
-}  // namespace
 
 void TsfSkinForm::DrawObject(TsfActiveSkinObject& object) {
   HWND wnd = FForm->HandleValue();

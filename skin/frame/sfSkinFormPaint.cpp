@@ -9,6 +9,7 @@
 #include "skin/data/sfUtilsNinePart.h"
 #include "ui/Canvas.h"
 #include "ui/CodePage.h"
+#include "ui/GdiObject.h"
 
 namespace {
 
@@ -19,19 +20,6 @@ TsfNinePartGeometry PictureGeometry(const TsfSkinFormInfo& fi, const TRect& clie
 TsfNinePartGeometry SizedGeometry(const TsfFrameGeometry& g, const TRect& client) {
   return {g.LT, g.RT, g.LB, g.RB, client};
 }
-
-class TNonClientDC {
- public:
-  explicit TNonClientDC(HWND wnd) : FWnd(wnd), FDC(GetWindowDC(wnd)) {}
-  ~TNonClientDC() {
-    if (FDC) ReleaseDC(FWnd, FDC);
-  }
-  HDC Get() const { return FDC; }
-
- private:
-  HWND FWnd;
-  HDC FDC;
-};
 
 }  // namespace
 
