@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "sfFileMask.h"
+#include "sfSkinShellComboBox.h"
 #include "ui/CodePage.h"
 #include "ui/Messages.h"
 
@@ -74,7 +75,24 @@ void TsfSkinFileListView::GoToFolder(const TsfItemIDList& absolute) {
   FDescending = false;
   Fill();
   if (ViewStyle() == vsReport) RebuildColumns();
+  if (FShellComboBox) FShellComboBox->ShowFolder(FCurrent->AbsoluteID());
   if (OnFolderChange) OnFolderChange(this);
+}
+
+void TsfSkinFileListView::SetShellComboBox(TsfSkinShellComboBox* value) {
+  if (value == FShellComboBox) return;
+  TsfSkinShellComboBox* previous = FShellComboBox;
+  if (previous) RemoveFreeNotification(previous);
+  FShellComboBox = value;
+  if (previous && previous->ShellListView() == this) previous->SetShellListView(nullptr);
+  if (!value) return;
+  FreeNotification(value);
+  value->SetShellListView(this);
+}
+
+void TsfSkinFileListView::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinCustomListView::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FShellComboBox) FShellComboBox = nullptr;
 }
 
 void TsfSkinFileListView::Up() {
