@@ -1,5 +1,7 @@
 #include "app/CatalogueAccess.h"
 
+#include "db/ConnectionString.h"
+#include "db/Database.h"
 #include "db/JetSql.h"
 #include "ui/CodePage.h"
 #include "ui/SysUtils.h"
@@ -10,6 +12,11 @@ const char kInsertStatement[] = "select * from spect";
 std::string BuildConnectionString() {
   return "Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=qorvint482;Data Source=" +
          PathToAnsi(ExeFolder()) + "spect.nht;Persist Security Info=True";
+}
+
+void PrepareCatalogueKey() {
+  const TConnectionString c = ParseConnectionString(BuildConnectionString());
+  TDatabase::PrepareKey(AnsiToWide(c.DataSource), c.Password);
 }
 
 std::string EffectsStatement(int category) {

@@ -4,6 +4,9 @@
 
 // "Provider=...;Data Source=<exe folder>spect.nht;..." with the executable's folder.
 std::string BuildConnectionString();
+// Starts deriving the catalogue's key while the window is being built: the first
+// query would otherwise spend most of its time on it.
+void PrepareCatalogueKey();
 
 extern const char kCategoryStatement[];  // the category rows
 std::string EffectsStatement(int category);

@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/CatalogueAccess.h"
 #include "app/Promotions.h"
 #include "controls/FxEdit.h"
 #include "controls/FxLabel.h"
@@ -48,6 +49,7 @@ void SetSharedSkinnedSettings(TsfSkinCustomControl* control) {
 }  // namespace
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
+  PrepareCatalogueKey();
   SetName("Form1");
   SetBounds(215, 100, Width(), Height());
   SetClientWidth(782);

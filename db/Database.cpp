@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <fstream>
+#include <future>
 #include <map>
 #include <mutex>
 #include <system_error>
@@ -70,34 +71,55 @@ void TDatabase::Close() noexcept {
   FHandle = nullptr;
 }
 
-// The cipher derives the file's key from the password and the salt that opens the
-// file. The key is kept for the process, so only the first connection to a file
-// pays for the derivation; should the file not open with it, the password is
-// given to the engine as usual.
-bool TDatabase::OpenWithDerivedKey(const std::filesystem::path& fileName, const std::string& password,
-                                   int flags) {
+namespace {
+
+// The salt that opens the file: its first bytes. Empty when they cannot be read.
+std::string ReadSalt(const std::filesystem::path& fileName) {
   std::string salt(kSaltLength, '\0');
   std::ifstream file(fileName, std::ios::binary);
-  if (!file.read(salt.data(), static_cast<std::streamsize>(salt.size()))) return false;
-  const std::string utf8 = AnsiToUtf8(password);
-  const std::string cacheKey = salt + utf8;
+  if (!file.read(salt.data(), static_cast<std::streamsize>(salt.size()))) return {};
+  return salt;
+}
+
+// The cipher derives the file's key from the password and the salt. A key is
+// derived once per process: the first to ask starts it (on a thread of its own
+// when asked ahead of time), and everyone after waits for that one result.
+std::shared_future<std::string> DerivedKey(const std::string& salt, const std::string& utf8,
+                                           std::launch policy) {
   static std::mutex guard;
-  static std::map<std::string, std::string> derived;
-  std::string key;
-  {
-    std::lock_guard<std::mutex> lock(guard);
-    auto found = derived.find(cacheKey);
-    if (found != derived.end()) key = found->second;
+  static std::map<std::string, std::shared_future<std::string>> derived;
+  std::lock_guard<std::mutex> lock(guard);
+  std::shared_future<std::string>& slot = derived[salt + utf8];
+  if (!slot.valid())
+    slot = std::async(policy, [salt, utf8] { return Pbkdf2HmacSha256(utf8, salt, kKeyRounds, kKeyLength); })
+               .share();
+  return slot;
+}
+
+}  // namespace
+
+void TDatabase::PrepareKey(const std::filesystem::path& fileName, const std::string& password) {
+  const std::string salt = ReadSalt(fileName);
+  if (salt.empty() || password.empty()) return;
+  try {
+    DerivedKey(salt, AnsiToUtf8(password), std::launch::async);
+  } catch (const std::system_error&) {
+    // No thread to be had: the first connection derives the key itself.
   }
-  if (key.empty()) key = Pbkdf2HmacSha256(utf8, salt, kKeyRounds, kKeyLength);
+}
+
+// Should the file not open with the derived key, the password is given to the
+// engine as usual.
+bool TDatabase::OpenWithDerivedKey(const std::filesystem::path& fileName, const std::string& password,
+                                   int flags) {
+  const std::string salt = ReadSalt(fileName);
+  if (salt.empty()) return false;
+  const std::string key = DerivedKey(salt, AnsiToUtf8(password), std::launch::deferred).get();
   Open(fileName, flags);
   const std::string raw = "raw:" + key;
   if (sqlite3_key(FHandle, raw.data(), static_cast<int>(raw.size())) == SQLITE_OK &&
-      sqlite3_exec(FHandle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr) == SQLITE_OK) {
-    std::lock_guard<std::mutex> lock(guard);
-    derived.emplace(cacheKey, key);
+      sqlite3_exec(FHandle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr) == SQLITE_OK)
     return true;
-  }
   Close();
   return false;
 }

@@ -31,6 +31,10 @@ class TDatabase {
   // new file and refuses one that exists.
   TDatabase(const std::filesystem::path& fileName, const std::string& password, TOpenMode mode);
   ~TDatabase();
+  // Starts deriving, on a thread of its own, the key the file's first connection
+  // under `password` will need; that connection then waits for it instead of
+  // deriving it itself. Nothing happens for a file that cannot be read.
+  static void PrepareKey(const std::filesystem::path& fileName, const std::string& password);
   TDatabase(const TDatabase&) = delete;
   TDatabase& operator=(const TDatabase&) = delete;
 

@@ -181,3 +181,17 @@ TEST_F(QueryOpenErrorsTest, DerivedKeyOpensTheFileAsThePasswordDoes) {
   EXPECT_EQ(RowCount(), 2);
   EXPECT_EQ(RowCount(), 2);
 }
+
+// A key prepared ahead of the first connection opens the file under its password
+// only: a wrong one prepared the same way is still refused, and a file that is
+// not there is neither read nor made.
+TEST_F(QueryOpenErrorsTest, KeyPreparedAheadOpensOnlyUnderItsPassword) {
+  TDatabase::PrepareKey(File(), CataloguePassword);
+  TDatabase::PrepareKey(File(), "qorvint483");
+  EXPECT_EQ(RowCount(), 2);
+  EXPECT_EQ(OpenError(CatalogueConnectionString(File(), "qorvint483"), "select * from spect"),
+            "Not a valid password.");
+  const auto missing = Folder / "none.nht";
+  TDatabase::PrepareKey(missing, CataloguePassword);
+  EXPECT_FALSE(std::filesystem::exists(missing));
+}
