@@ -152,6 +152,14 @@ void TsfSkinFileListView::SetSelected(int index) {
   SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
 }
 
+void TsfSkinFileListView::FocusItem(int index) {
+  if (index < 0 || index >= Count()) return;
+  LVITEMW state{};
+  state.stateMask = LVIS_FOCUSED;
+  state.state = LVIS_FOCUSED;
+  SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
+}
+
 std::string TsfSkinFileListView::SelectedPath() const {
   int i = Selected();
   if (i < 0 || i >= Count() || FItems[static_cast<size_t>(i)].Folder) return {};
@@ -250,6 +258,12 @@ void TsfSkinFileListView::WndProc(TMessage& m) {
     if (hdr->code == LVN_ENDLABELEDITW) {
       m.Result = EndRename(hdr);
       return;
+    }
+    if (hdr->code == LVN_ITEMCHANGED) {
+      auto* change = reinterpret_cast<NMLISTVIEW*>(hdr);
+      if ((change->uChanged & LVIF_STATE) &&
+          ((change->uNewState ^ change->uOldState) & LVIS_SELECTED) && OnSelectionChange)
+        OnSelectionChange(this);
     }
     if (hdr->code == LVN_COLUMNCLICK && ViewStyle() == vsReport) {
       ColumnClick(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem);

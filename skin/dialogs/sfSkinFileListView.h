@@ -38,6 +38,8 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   std::vector<std::string> SelectedFiles() const;
   int Selected() const;
   void SetSelected(int index);
+  // Gives an item the focus rectangle without selecting it.
+  void FocusItem(int index);
 
   // "Error setting path: "%s"" when the shell cannot parse the path.
   void GoToPath(const std::string& path);
@@ -61,6 +63,8 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   std::function<bool(TsfShellFolder& item)> OnAddFolder;
   // After every move to another folder.
   TNotifyEvent OnFolderChange;
+  // An item was selected or lost its selection.
+  TNotifyEvent OnSelectionChange;
 
   void WndProc(TMessage& message) override;
 
