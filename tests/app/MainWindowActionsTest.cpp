@@ -8,7 +8,12 @@
 #include "db/Database.h"
 #include "skin/controls/sfSkinComboBox.h"
 #include "skin/controls/sfSkinXFormButton.h"
+#include "skin/controls/sfSkinButton.h"
+#include "skin/controls/sfSkinEdit.h"
 #include "skin/controls/sfSkinPanel.h"
+#include "skin/dialogs/sfFileMask.h"
+#include "skin/dialogs/sfSkinFileListView.h"
+#include "tests/skin_dialogs/DialogDriver.h"
 #include "ui/Clipboard.h"
 #include "ui/Timer.h"
 #include "ui/IniFile.h"
@@ -65,14 +70,28 @@ TEST_F(MainWindowTest, CopyPutsTheCodeOnTheClipboardAndSaysSo) {
 TEST_F(MainWindowTest, SaveWritesTheChosenFileEvenWhenEmpty) {
   MakeCatalogue();
   TForm1& f = Open();
-  std::wstring chosen;
-  f.OnChooseSaveFile = [&] { return chosen; };
-  f.sfSkinXFormButton4->Click();  // cancelled
-  chosen = (Scratch / L"空.html").wstring();
+  WhenDialogShows(CancelDialog);
   f.sfSkinXFormButton4->Click();
-  EXPECT_TRUE(std::filesystem::exists(chosen));
+  EXPECT_TRUE(std::filesystem::is_empty(Scratch));
+  // A name typed without extension gets the filter's ".html".
+  WhenDialogShows([&](TsfOpenDlgForm& d) {
+    EXPECT_EQ(d.Caption(), "Save file");
+    d.FileList->GoToPath(WideToAnsi(Scratch.wstring()));
+    d.FileNameEdit->SetText("空");
+    d.AcceptButton->Click();
+  });
+  f.sfSkinXFormButton4->Click();
+  std::filesystem::path chosen = Scratch / L"空.html";
+  ASSERT_TRUE(std::filesystem::exists(chosen));
   EXPECT_EQ(ReadFile(chosen), "");
+  // The next run opens where the last file went.
   f.sfMemo->SetText(kCode);
+  WhenDialogShows([&](TsfOpenDlgForm& d) {
+    EXPECT_EQ(sf::IncludeTrailingBackslash(d.FileList->CurrentPath()),
+              sf::IncludeTrailingBackslash(WideToAnsi(Scratch.wstring())));
+    d.FileNameEdit->SetText("空.html");
+    d.AcceptButton->Click();
+  });
   f.sfSkinXFormButton4->Click();
   EXPECT_EQ(ReadFile(chosen), kCode);
 }
