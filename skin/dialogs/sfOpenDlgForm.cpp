@@ -235,7 +235,7 @@ void TsfOpenDlgForm::ShowFolderInCombo() {
   items.Clear();
   for (int i = 0; i < FComboEntries->Count(); ++i) {
     const TsfShellComboEntry& entry = FComboEntries->Entries(i);
-    items.Add(std::string(static_cast<size_t>(entry.Depth) * 2, ' ') + entry.Caption);
+    items.Add(entry.Caption);
   }
   FolderCombo->SetItemIndex(chosen);
   FComboFilling = false;

@@ -28,10 +28,12 @@ inline void CALLBACK DialogTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
   auto action = std::move(PendingDialogAction());
   PendingDialogAction() = nullptr;
   if (action) action(*form);
+  // A failed assertion must not leave the test waiting on the dialog.
+  if (form->ModalResult() == mrNone) form->SetModalResult(mrCancel);
 }
 
-// Runs `action` on the dialog shown next. The action ends the dialog, typically by
-// accepting or cancelling.
+// Runs `action` on the dialog shown next; the dialog is cancelled after it unless
+// the action accepted it.
 inline void WhenDialogShows(std::function<void(TsfOpenDlgForm&)> action) {
   PendingDialogAction() = std::move(action);
   SetTimer(nullptr, 0, 10, DialogTimerProc);
