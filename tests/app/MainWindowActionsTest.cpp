@@ -11,6 +11,8 @@
 #include "skin/controls/sfSkinButton.h"
 #include "skin/controls/sfSkinEdit.h"
 #include "skin/controls/sfSkinPanel.h"
+#include "skin/controls/sfSkinToolBar.h"
+#include "skin/frame/sfSkinForm.h"
 #include "skin/dialogs/sfFileMask.h"
 #include "skin/dialogs/sfSkinFileListView.h"
 #include "tests/skin_dialogs/DialogDriver.h"
@@ -70,7 +72,16 @@ TEST_F(MainWindowTest, CopyPutsTheCodeOnTheClipboardAndSaysSo) {
 TEST_F(MainWindowTest, SaveWritesTheChosenFileEvenWhenEmpty) {
   MakeCatalogue();
   TForm1& f = Open();
-  WhenDialogShows(CancelDialog);
+  // In the program's skin the dialog keeps its size; the tool panel and button
+  // pictures fix those controls' heights, as they do on the main window.
+  WhenDialogShows([](TsfOpenDlgForm& d) {
+    EXPECT_EQ(d.ClientWidth(), 450);
+    EXPECT_EQ(d.ClientHeight(), 290);
+    EXPECT_EQ(d.ToolBar->Height(), 29);
+    EXPECT_EQ(d.BottomPanel->Height(), 80);
+    EXPECT_EQ(d.AcceptButton->Height(), 21);
+    EXPECT_TRUE(d.SkinForm->SkinData() != nullptr);
+  });
   f.sfSkinXFormButton4->Click();
   EXPECT_TRUE(std::filesystem::is_empty(Scratch));
   // A name typed without extension gets the filter's ".html".
