@@ -79,7 +79,7 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   };
   void SortByColumn();
   void Fill();
-  bool Accepts(TsfShellFolder& item, bool folder) const;
+  bool Accepts(TsfShellFolder& item, bool folder, const std::string& diskName) const;
   void SortItems();
   void RebuildColumns();
   void AttachSystemImages();
