@@ -281,6 +281,7 @@ void TsfSkinCustomComboBox::CloseUp(bool accept) {
   FDroppedDown = false;
   Invalidate();
   if (accept && OnCloseUp) OnCloseUp(this);
+  ClosedUp();
 }
 
 // ---- mouse ---------------------------------------------------------------------------------------

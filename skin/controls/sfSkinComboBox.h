@@ -154,6 +154,8 @@ class TsfSkinCustomComboBox : public TsfSkinCustomControl {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Called after every change of the choice.
   virtual void Change() {}
+  // Called when the list has closed, whether its choice was taken or not.
+  virtual void ClosedUp() {}
 
  private:
   void PopupListMessage(TMessage& m, bool& Continue);

@@ -93,6 +93,14 @@ class TsfSkinSpeedButton : public TsfGraphicSkinCustomControl {
   void EnabledChanged() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
+  // Down and showing it: with the pointer over it, or as a group button.
+  virtual bool ShowsDownLook() const { return FDown && (FMouseIn || InGroup()); }
+  void SetMouseIn(bool value) { FMouseIn = value; }
+  TsfGlyphCaption GlyphCaption(bool pressed) const;
+  // Glyph and caption alone on the parent's background, in the definition's font
+  // when `skinFont` (and UseSkinFont), else DefaultFont, in `color`.
+  void PaintCaptionOnly(const TRect& area, TColor color, bool skinFont);
+
  private:
   // The image list and index shown in place of an empty glyph (none: List nullptr).
   struct TImageChoice {
@@ -103,10 +111,7 @@ class TsfSkinSpeedButton : public TsfGraphicSkinCustomControl {
   TImageChoice ChooseImage() const;
   TsfButtonFaceSource FaceSource();
   bool InGroup() const { return FGroupIndex != 0; }
-  bool ShowsDownLook() const { return FDown && (FMouseIn || InGroup()); }
-  TsfGlyphCaption GlyphCaption(bool pressed) const;
   void PaintSkinned();
-  void PaintCaptionOnly(const TRect& area, TColor color, bool skinFont);
   bool MorphingActive() const;
   void MorphOrRepaint();
   bool AnimationApplies() const;

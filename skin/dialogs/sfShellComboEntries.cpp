@@ -25,7 +25,7 @@ void TsfShellComboEntries::Insert(size_t at, std::unique_ptr<TsfShellFolder> fol
 
 // The child folders of `parent` in its name order, inserted after entry `after`.
 void TsfShellComboEntries::AddChildren(size_t after, TsfShellFolder& parent, int depth) {
-  auto children = parent.Children(otFolders);
+  auto children = parent.Children(FObjectTypes);
   std::stable_sort(children.begin(), children.end(),
                    [](const auto& a, const auto& b) { return a->CompareNames(*b) < 0; });
   size_t at = after + 1;

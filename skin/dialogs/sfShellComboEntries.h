@@ -22,6 +22,10 @@ class TsfShellComboEntries {
   // be resolved.
   void SetRoot(const std::string& root);
   const std::string& Root() const { return FRoot; }
+  // Which children of the root (and of the computer) are entries: a set of
+  // TsfShellObjectType, folders only by default. Takes effect at the next rebuild.
+  int ObjectTypes() const { return FObjectTypes; }
+  void SetObjectTypes(int value) { FObjectTypes = value; }
   // Rebuilds the entries around the folder and chooses its entry (nothing changes
   // when it is chosen already). Returns the chosen index.
   int ShowFolder(const TsfItemIDList& absolute);
@@ -38,6 +42,7 @@ class TsfShellComboEntries {
   void AddChildren(size_t after, TsfShellFolder& parent, int depth);
 
   std::string FRoot = "rfDesktop";
+  int FObjectTypes = otFolders;
   std::vector<TsfShellComboEntry> FEntries;
   int FItemIndex = -1;
 };

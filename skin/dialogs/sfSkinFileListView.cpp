@@ -8,6 +8,7 @@
 #include <map>
 
 #include "sfFileMask.h"
+#include "sfSkinShellComboBox.h"
 #include "ui/CodePage.h"
 #include "ui/Messages.h"
 #include "ui/SysUtils.h"
@@ -76,7 +77,24 @@ void TsfSkinFileListView::GoToFolder(const TsfItemIDList& absolute) {
   FDescending = false;
   Fill();
   if (ViewStyle() == vsReport) RebuildColumns();
+  if (FShellComboBox) FShellComboBox->ShowFolder(FCurrent->AbsoluteID());
   if (OnFolderChange) OnFolderChange(this);
+}
+
+void TsfSkinFileListView::SetShellComboBox(TsfSkinShellComboBox* value) {
+  if (value == FShellComboBox) return;
+  TsfSkinShellComboBox* previous = FShellComboBox;
+  if (previous) RemoveFreeNotification(previous);
+  FShellComboBox = value;
+  if (previous && previous->ShellListView() == this) previous->SetShellListView(nullptr);
+  if (!value) return;
+  FreeNotification(value);
+  value->SetShellListView(this);
+}
+
+void TsfSkinFileListView::Notification(TComponent* AComponent, TOperation Operation) {
+  TsfSkinCustomListView::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FShellComboBox) FShellComboBox = nullptr;
 }
 
 void TsfSkinFileListView::Up() {

@@ -10,6 +10,8 @@
 #include "sfShellFolder.h"
 #include "skin/controls/sfSkinCustomListView.h"
 
+class TsfSkinShellComboBox;
+
 class TsfSkinFileListView : public TsfSkinCustomListView {
  public:
   explicit TsfSkinFileListView(TComponent* AOwner);
@@ -59,6 +61,11 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   int SortColumn() const { return FSortColumn; }
   bool SortDescending() const { return FDescending; }
 
+  // The folder combo told of every move to another folder; the link is made and
+  // undone on both sides. Cleared when the combo is destroyed.
+  TsfSkinShellComboBox* ShellComboBox() const { return FShellComboBox; }
+  void SetShellComboBox(TsfSkinShellComboBox* value);
+
   // May veto an item about to be listed: return false to leave it out.
   std::function<bool(TsfShellFolder& item)> OnAddFolder;
   // After every move to another folder.
@@ -70,6 +77,7 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
 
  protected:
   void CreateWnd() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   struct TItem {
@@ -97,4 +105,5 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   std::vector<TItem> FItems;
   int FSortColumn = -1;
   bool FDescending = false;
+  TsfSkinShellComboBox* FShellComboBox = nullptr;
 };

@@ -58,18 +58,27 @@ void TsfActiveSkinObject::CopyImage(TCanvas& canvas, const TBitmap* picture,
              src.Top, src.Width(), src.Height(), SRCCOPY);
 }
 
-void TsfActiveSkinObject::DrawMorph(TCanvas& canvas, const TBitmap* from, const TRect& fromRect,
-                                    const TBitmap* to, const TRect& toRect) const {
-  if (!from || !to || ObjectRect.IsEmpty()) return;
+std::unique_ptr<TsfEffectBmp> TsfActiveSkinObject::MorphImage(const TBitmap* from,
+                                                              const TRect& fromRect,
+                                                              const TBitmap* to,
+                                                              const TRect& toRect) const {
+  if (!from || !to || ObjectRect.IsEmpty()) return nullptr;
   const int w = ObjectRect.Width(), h = ObjectRect.Height();
   TBitmap a(w, h), b(w, h);
   StretchBlt(a.DC(), 0, 0, w, h, from->DC(), fromRect.Left, fromRect.Top, fromRect.Width(),
              fromRect.Height(), SRCCOPY);
   StretchBlt(b.DC(), 0, 0, w, h, to->DC(), toRect.Left, toRect.Top, toRect.Width(),
              toRect.Height(), SRCCOPY);
-  TsfEffectBmp first(a), second(b);
-  first.Morph(MorphKind, second, MorphFactor);
-  first.Draw(canvas.Handle(), ObjectRect.Left, ObjectRect.Top);
+  auto first = std::make_unique<TsfEffectBmp>(a);
+  TsfEffectBmp second(b);
+  first->Morph(MorphKind, second, MorphFactor);
+  return first;
+}
+
+void TsfActiveSkinObject::DrawMorph(TCanvas& canvas, const TBitmap* from, const TRect& fromRect,
+                                    const TBitmap* to, const TRect& toRect) const {
+  if (auto image = MorphImage(from, fromRect, to, toRect))
+    image->Draw(canvas.Handle(), ObjectRect.Left, ObjectRect.Top);
 }
 
 void TsfActiveSkinObject::Draw(TCanvas& canvas, bool update) {
@@ -353,20 +362,38 @@ void TsfSkinCaptionObject::Draw(TCanvas& canvas, bool update) {
     DrawCaptionText(canvas, !active);
     return;
   }
-  if (ActiveSkinRect.IsEmpty() || !active) {
-    DrawCaptionText(canvas, active);
-    return;
+  if (TransitionsRun() && MorphUnfinished()) {
+    if (auto image = MorphImage(NormalPicture(), SkinRect, ActivePicture, ActiveSkinRect))
+      DrawImage(canvas, *image);
+  } else if (!ActiveSkinRect.IsEmpty() && (active || (Def && Def->stretcheffect))) {
+    // An image of the caption's own: the active one, or the normal one of an
+    // inactive window when the skin renders that look.
+    const TBitmap* picture = active ? ActivePicture : NormalPicture();
+    if ((active || InactiveLook()) && picture) {
+      TBitmap image;
+      SizedImage(image, *picture, active ? ActiveSkinRect : SkinRect);
+      TsfEffectBmp pixels(image);
+      DrawImage(canvas, pixels);
+    }
   }
-  // An active caption image of its own, resized, with the text on it.
-  TBitmap image;
-  const int w = ObjectRect.Width();
-  CreateHThreePartImage(image, *ActivePicture, ActiveSkinRect,
-                        SkinData->FormInfo.lefttoppoint.x - SkinRect.Left,
-                        SkinRect.Right - SkinData->FormInfo.righttoppoint.x, w,
-                        Def && Def->stretcheffect);
-  canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
   (void)update;
   DrawCaptionText(canvas, active);
+}
+
+void TsfSkinCaptionObject::SizedImage(TBitmap& image, const TBitmap& picture,
+                                      const TRect& src) const {
+  CreateHThreePartImage(image, picture, src, SkinData->FormInfo.lefttoppoint.x - SkinRect.Left,
+                        SkinRect.Right - SkinData->FormInfo.righttoppoint.x, ObjectRect.Width(),
+                        Def && Def->stretcheffect);
+}
+
+bool TsfSkinCaptionObject::InactiveLook() const {
+  return !Parent.FrameActive() && SkinData->FormInfo.autorenderinginactiveimage;
+}
+
+void TsfSkinCaptionObject::DrawImage(TCanvas& canvas, TsfEffectBmp& image) const {
+  if (InactiveLook()) image.InactiveEffect(SkinData->FormInfo.inactiveeffect);
+  image.Draw(canvas.Handle(), ObjectRect.Left, ObjectRect.Top);
 }
 
 void TsfSkinCaptionObject::DrawCaptionText(TCanvas& canvas, bool active) {

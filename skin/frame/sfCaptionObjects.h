@@ -18,6 +18,7 @@ class TsfDataSkinObject;
 class TsfDataSkinButton;
 class TsfDataSkinStdButton;
 class TsfDataSkinCaption;
+class TsfEffectBmp;
 class TsfDataSkinAnimate;
 
 using TsfObjectNotifyEvent = std::function<void(const std::string& IDName)>;
@@ -72,6 +73,10 @@ class TsfActiveSkinObject {
   // `src` of `picture` scaled into ObjectRect.
   void CopyImage(TCanvas& canvas, const TBitmap* picture, const TRect& src) const;
   // The two images blended at MorphFactor, drawn at ObjectRect.
+  // The blend of two pictures' rectangles, each scaled to ObjectRect's size, at the
+  // morph factor; null when a picture is missing.
+  std::unique_ptr<TsfEffectBmp> MorphImage(const TBitmap* from, const TRect& fromRect,
+                                           const TBitmap* to, const TRect& toRect) const;
   void DrawMorph(TCanvas& canvas, const TBitmap* from, const TRect& fromRect, const TBitmap* to,
                  const TRect& toRect) const;
   const TBitmap* NormalPicture() const { return InPicture ? ActivePicture : Picture; }
@@ -144,9 +149,18 @@ class TsfSkinCaptionObject : public TsfActiveSkinObject {
   // Draws the caption text with the skin's font, light and shadow.
   void DrawCaptionText(TCanvas& canvas, bool active);
 
+
   const TsfDataSkinCaption* Def = nullptr;
   int AnimationFrame = 0;
   int AnimationClock = 0;
+
+ private:
+  // The picture's rectangle resized to ObjectRect's width, its ends kept.
+  void SizedImage(TBitmap& image, const TBitmap& picture, const TRect& src) const;
+  // An inactive window with autorenderinginactiveimage shows its caption images
+  // through the skin's inactive effect.
+  bool InactiveLook() const;
+  void DrawImage(TCanvas& canvas, TsfEffectBmp& image) const;
 };
 
 class TsfSkinAnimateObject : public TsfActiveSkinObject {

@@ -5,6 +5,9 @@
 #include <functional>
 #include <vector>
 
+#include "sfSkinPopupMenu.h"
+#include "sfSystemMenu.h"
+#include "sfTrayIcon.h"
 #include "skin/controls/sfGraphicSkinControl.h"
 #include "skin/controls/sfSkinControl.h"
 #include "skin/controls/sfSkinnable.h"
@@ -81,6 +84,9 @@ TsfSkinForm::TsfSkinForm(TComponent* AOwner) : TComponent(AOwner) {
     FrameWndProc(m, next);
   });
   FForm->RecreateWnd();
+  FTrayMenu = new TsfSkinPopupMenu(this);
+  FTrayMenu->SetForm(FForm);
+  FillTrayMenu();
 }
 
 TsfSkinForm::~TsfSkinForm() {
@@ -90,6 +96,7 @@ TsfSkinForm::~TsfSkinForm() {
   if (FSkinData) RemoveFreeNotification(FSkinData);
   if (FMenusSkinData) RemoveFreeNotification(FMenusSkinData);
   if (FStatusBar) RemoveFreeNotification(FStatusBar);
+  if (FTrayIcon) RemoveFreeNotification(FTrayIcon);
   FForm->RemoveMessageHook(this);
   FForm->OnShortCut = OnShortCut;
   // A region the window wears is the window's: the system frees it with the window.
@@ -104,6 +111,13 @@ void TsfSkinForm::SetSkinData(TsfSkinData* value) {
     FSkinnable = value->SkinnableForm();
   }
   if (!IsDesigning()) ApplyFrameSkin();
+  FTrayMenu->SetSkinData(value);
+  FillTrayMenu();
+}
+
+void TsfSkinForm::FillTrayMenu() {
+  BuildTrayMenu(FTrayMenu->Items(), [this] { TrayRestore(); }, [this] { FForm->Close(); },
+                FSkinData ? FSkinData->ResourceStrData() : nullptr);
 }
 
 void TsfSkinForm::SetMenusSkinData(TsfSkinData* value) {
@@ -171,6 +185,7 @@ void TsfSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
   if (AComponent == FStatusBar) FStatusBar = nullptr;
+  if (AComponent == FTrayIcon) FTrayIcon = nullptr;
 }
 
 bool TsfSkinForm::Bordered() const { return FForm->BorderStyle() != bsNone; }

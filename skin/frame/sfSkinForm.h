@@ -23,6 +23,8 @@
 class TControl;
 class TsfSkinData;
 class TsfSkinStatusBar;
+class TsfSkinPopupMenu;
+class TsfTrayIcon;
 struct TMessage;
 
 enum TsfPositionInMonitor { sfpDefault, sfpScreenCenter, sfpDesktopCenter };
@@ -64,6 +66,12 @@ class TsfSkinForm : public TComponent {
   void SetClientHeight(int value) { FClientHeight = value; }
   bool HideCaptionButtons() const { return FHideCaptionButtons; }
   void SetHideCaptionButtons(bool value);
+  // The notification-area companion; assigning it hides its icon unless
+  // AlwaysShowInTray, and gives it the tray menu and TrayRestore on a double-click
+  // when it has none of its own.
+  TsfTrayIcon* TrayIcon() const { return FTrayIcon; }
+  void SetTrayIcon(TsfTrayIcon* value);
+  TsfSkinPopupMenu* TrayMenu() const { return FTrayMenu; }
   bool AlwaysShowInTray() const { return FAlwaysShowInTray; }
   void SetAlwaysShowInTray(bool value) { FAlwaysShowInTray = value; }
   bool AlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
@@ -195,6 +203,7 @@ class TsfSkinForm : public TComponent {
   // Opens the system menu with its top-left at `anchor`'s bottom-left (a point for a
   // click on the caption, the button's rectangle for the button), screen coordinates.
   void PopupSystemMenu(const TRect& anchor);
+  void FillTrayMenu();
   // Runs a system menu entry (SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE, SC_CLOSE, ...).
   void RunSystemCommand(unsigned command);
 
@@ -258,7 +267,9 @@ class TsfSkinForm : public TComponent {
   TsfSkinData* FSkinData = nullptr;
   TsfSkinData* FMenusSkinData = nullptr;
   // The skinned system menu, owned through the component tree; made when first shown.
-  class TsfSkinPopupMenu* FSystemPopup = nullptr;
+  TsfSkinPopupMenu* FSystemPopup = nullptr;
+  TsfSkinPopupMenu* FTrayMenu = nullptr;
+  TsfTrayIcon* FTrayIcon = nullptr;
   TsfSkinStatusBar* FStatusBar = nullptr;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize, biRollUp};
   bool FDisableSystemMenu = false;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "sfSkinForm.h"
+#include "sfSkinPopupMenu.h"
+#include "sfTrayIcon.h"
 #include "skin/controls/sfSkinStatusBar.h"
 #include "skin/data/sfUtilsHelpers.h"
 #include "ui/Application.h"
@@ -144,8 +146,34 @@ void TsfSkinForm::SetRollUpState(bool value) {
   if (OnChangeRollUpState) OnChangeRollUpState(this);
 }
 
-void TsfSkinForm::TrayMinimize() {}  // no tray icon companion is attached in this program
-void TsfSkinForm::TrayRestore() {}
+void TsfSkinForm::SetTrayIcon(TsfTrayIcon* value) {
+  if (FTrayIcon) RemoveFreeNotification(FTrayIcon);
+  FTrayIcon = value;
+  if (!value) return;
+  FreeNotification(value);
+  if (!FAlwaysShowInTray) value->SetIconVisible(false);
+  value->SetMinimizeToTray(false);
+  if (!value->PopupMenu()) value->SetPopupMenu(FTrayMenu);
+  if (!value->OnDblClick) value->OnDblClick = [this](TObject*) { TrayRestore(); };
+}
+
+// Without a tray icon both do nothing: there would be no way back.
+void TsfSkinForm::TrayMinimize() {
+  if (!FTrayIcon) return;
+  FTrayIcon->SetMinimizeToTray(true);
+  Application->Minimize();
+  FTrayIcon->HideApplication();
+  if (OnMinimizeToTray) OnMinimizeToTray(this);
+}
+
+void TsfSkinForm::TrayRestore() {
+  if (!FTrayIcon) return;
+  FTrayIcon->SetMinimizeToTray(false);
+  FTrayIcon->ShowApplication();
+  Application->Restore();
+  if (!FAlwaysShowInTray) FTrayIcon->SetIconVisible(false);
+  if (OnRestoreFromTray) OnRestoreFromTray(this);
+}
 
 bool TsfSkinForm::FormIconic() const {
   return FForm->HandleValue() && IsIconic(FForm->HandleValue());

@@ -91,3 +91,15 @@ void MergeSystemMenu(TMenuItem& root, const TsfSystemMenuState& state,
       if (std::string(e.Name) == name) root.Insert(0, MakeItem(root, e, strings));
   root.Add(MakeCloseItem(root, state, actions, strings));
 }
+
+void BuildTrayMenu(TMenuItem& root, std::function<void()> restore, std::function<void()> close,
+                   const TsfResourceStrData* strings) {
+  root.Clear();
+  root.Add(MakeItem(root, {"TRAY_SKF_RESTORE", "TRAY_SKF_RESTORE", "&Restore", std::move(restore)}, strings));
+  auto* line = new TMenuItem(&root);
+  line->SetCaption("-");
+  root.Add(line);
+  TMenuItem* item = MakeItem(root, {"TRAY_SKF_CLOSE", "TRAY_SKF_CLOSE", "&Close", std::move(close)}, strings);
+  item->SetShortCut(ShortCut(VK_F4, scAlt));
+  root.Add(item);
+}

@@ -47,3 +47,8 @@ void BuildSystemMenu(TMenuItem& root, const TsfSystemMenuState& state,
 // put at the top in that order and close is appended at the end.
 void MergeSystemMenu(TMenuItem& root, const TsfSystemMenuState& state,
                      const TsfSystemMenuActions& actions, const TsfResourceStrData* strings);
+
+// The tray menu: "&Restore", a divider and "&Close" (Alt+F4), named TRAY_SKF_RESTORE
+// and TRAY_SKF_CLOSE; the names are also the keys of their captions in `strings`.
+void BuildTrayMenu(TMenuItem& root, std::function<void()> restore, std::function<void()> close,
+                   const TsfResourceStrData* strings);
