@@ -6,13 +6,13 @@
 #include <cstring>
 #include <vector>
 
-#include "sfShellComboEntries.h"
 #include "sfSkinFileListView.h"
 #include "sfSkinFilterComboBox.h"
+#include "sfSkinShellComboBox.h"
 #include "skin/controls/sfSkinBevel.h"
 #include "skin/controls/sfSkinButton.h"
-#include "skin/controls/sfSkinComboBox.h"
 #include "skin/controls/sfSkinEdit.h"
+#include "skin/controls/sfSkinMenuSpeedButton.h"
 #include "skin/controls/sfSkinPanel.h"
 #include "skin/controls/sfSkinScrollBar.h"
 #include "skin/controls/sfSkinSpeedButton.h"
@@ -22,7 +22,6 @@
 #include "skin/frame/sfSkinPopupMenu.h"
 #include "ui/Bitmap.h"
 #include "ui/Menus.h"
-#include "ui/Strings.h"
 
 namespace {
 
@@ -172,6 +171,7 @@ void TsfOpenDlgForm::CreateClientPanel() {
   FileList->SetShowColumnHeaders(true);
   FileList->SetHScrollBar(HScrollBar);
   FileList->SetVScrollBar(VScrollBar);
+  FileList->SetShellComboBox(FolderCombo);
 }
 
 void TsfOpenDlgForm::SetCtrlSkinData(TsfSkinData* value) {
@@ -179,7 +179,8 @@ void TsfOpenDlgForm::SetCtrlSkinData(TsfSkinData* value) {
            ToolBar, BottomPanel, ClientPanel, HScrollBar, VScrollBar, FolderCombo, FileTypeCombo,
            AcceptButton, CancelButton})
     control->SetSkinData(value);
-  for (TsfSkinSpeedButton* button : {BackButton, UpButton, NewFolderButton, ViewButton})
+  for (TsfSkinSpeedButton* button : std::initializer_list<TsfSkinSpeedButton*>{
+           BackButton, UpButton, NewFolderButton, ViewButton})
     button->SetSkinData(value);
   LookInLabel->SetSkinData(value);
   FileNameLabel->SetSkinData(value);
@@ -200,11 +201,8 @@ void TsfOpenDlgForm::SetViewStyle(TViewStyle value) {
   for (int i = 0; i < 4; ++i) ViewItems[i]->SetChecked(i == static_cast<int>(value));
 }
 
-// ---- The view-menu button and the folder combo: a speed button that drops the
-// view menu down, and a combo over the folder entries of the shell.
-
 void TsfOpenDlgForm::CreateViewMenuButton(bool flat) {
-  ViewButton = Place(new TsfSkinSpeedButton(this), ToolBar, alRight, 420, 0, 37, 25);
+  ViewButton = Place(new TsfSkinMenuSpeedButton(this), ToolBar, alRight, 420, 0, 37, 25);
   ViewButton->SetSkinDataName("toolmenubutton");
   ViewButton->SetFlat(flat);
   ViewButton->SetHint("View Menu");
@@ -212,38 +210,11 @@ void TsfOpenDlgForm::CreateViewMenuButton(bool flat) {
   TBitmap image;
   LoadGlyph(image, L"SF_LVSTYLE");
   ViewButton->SetGlyph(image);
-  ViewButton->OnClick = [this](TObject*) {
-    TPoint origin = ToolBar->ClientToScreen({ViewButton->Left(), ViewButton->Top()});
-    ViewMenu->PopupBelow(this, {origin.x, origin.y, origin.x + ViewButton->Width(),
-                                origin.y + ViewButton->Height()});
-  };
+  ViewButton->SetSkinPopupMenu(ViewMenu);
 }
 
 void TsfOpenDlgForm::CreateFolderCombo() {
-  FComboEntries = std::make_unique<TsfShellComboEntries>();
-  FolderCombo = Place(new TsfSkinComboBox(this), ToolBar, alClient, 70, 2, 190, 21);
-  FolderCombo->SetStyle(sfcbFixedStyle);
+  FolderCombo = Place(new TsfSkinShellComboBox(this), ToolBar, alClient, 70, 2, 190, 21);
   FolderCombo->SetDropDownCount(10);
-  FolderCombo->OnChange = [this](TObject*) { FolderComboChange(); };
-}
-
-void TsfOpenDlgForm::ShowFolderInCombo() {
-  if (!FileList->CurrentFolder()) return;
-  int chosen = FComboEntries->ShowFolder(FileList->CurrentFolder()->AbsoluteID());
-  FComboFilling = true;
-  TStrings& items = FolderCombo->Items();
-  items.Clear();
-  for (int i = 0; i < FComboEntries->Count(); ++i) {
-    const TsfShellComboEntry& entry = FComboEntries->Entries(i);
-    items.Add(entry.Caption);
-  }
-  FolderCombo->SetItemIndex(chosen);
-  FComboFilling = false;
-}
-
-void TsfOpenDlgForm::FolderComboChange() {
-  int i = FolderCombo->ItemIndex();
-  if (FComboFilling || i < 0 || i >= FComboEntries->Count()) return;
-  TsfItemIDList target = FComboEntries->Entries(i).Folder->AbsoluteID();
-  FileList->GoToFolder(target);
+  FolderCombo->SetSkinDataName("combobox");
 }

@@ -3,7 +3,6 @@
 // (folder combo, Back, Up, New folder, view menu), the file list with its two
 // scroll bars, and a bottom panel with the file name, the file type and the
 // accept and Cancel buttons. It lives only while the dialog runs.
-#include <memory>
 #include <string>
 
 #include "sfFolderHistory.h"
@@ -12,10 +11,8 @@
 #include "ui/Form.h"
 
 class TMenuItem;
-class TsfShellComboEntries;
 class TsfSkinBevel;
 class TsfSkinButton;
-class TsfSkinComboBox;
 class TsfSkinData;
 class TsfSkinEdit;
 class TsfSkinFileListView;
@@ -24,6 +21,8 @@ class TsfSkinForm;
 class TsfSkinPanel;
 class TsfSkinPopupMenu;
 class TsfSkinScrollBar;
+class TsfSkinMenuSpeedButton;
+class TsfSkinShellComboBox;
 class TsfSkinSpeedButton;
 class TsfSkinStdLabel;
 class TsfSkinToolBar;
@@ -75,10 +74,10 @@ class TsfOpenDlgForm : public TForm {
   TsfSkinSpeedButton* UpButton = nullptr;
   TsfSkinSpeedButton* NewFolderButton = nullptr;
   TsfSkinBevel* RightSpacer = nullptr;
-  TsfSkinSpeedButton* ViewButton = nullptr;
+  TsfSkinMenuSpeedButton* ViewButton = nullptr;
   TsfSkinPopupMenu* ViewMenu = nullptr;
   TMenuItem* ViewItems[4] = {};
-  TsfSkinComboBox* FolderCombo = nullptr;
+  TsfSkinShellComboBox* FolderCombo = nullptr;
   TsfSkinPanel* BottomPanel = nullptr;
   TsfSkinStdLabel* FileNameLabel = nullptr;
   TsfSkinEdit* FileNameEdit = nullptr;
@@ -95,14 +94,11 @@ class TsfOpenDlgForm : public TForm {
   void CreateToolBar(bool flat);
   TsfSkinSpeedButton* CreateToolButton(const wchar_t* glyph, const std::string& hint, bool flat);
   void CreateViewMenu();
+  void CreateViewMenuButton(bool flat);
+  void CreateFolderCombo();
   void CreateBottomPanel();
   void CreateClientPanel();
   void ConnectHandlers();
-  // The view-menu button and the folder combo and their links to the list.
-  void CreateViewMenuButton(bool flat);
-  void CreateFolderCombo();
-  void ShowFolderInCombo();
-  void FolderComboChange();
 
   bool FileSystemFolder() const;
   std::string CurrentMaskExt();
@@ -117,6 +113,4 @@ class TsfOpenDlgForm : public TForm {
   TsfFolderHistory<TsfItemIDList> FHistory;
   int FCreatedFolders = 0;
   bool FGoingBack = false;
-  std::unique_ptr<TsfShellComboEntries> FComboEntries;
-  bool FComboFilling = false;
 };

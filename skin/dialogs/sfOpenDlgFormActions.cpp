@@ -56,7 +56,6 @@ void TsfOpenDlgForm::ConnectHandlers() {
 
 void TsfOpenDlgForm::StartIn(const std::string& folder) {
   FileList->GoToPath(folder);
-  ShowFolderInCombo();
   if (FileList->CurrentFolder()) FHistory.Record(FileList->CurrentFolder()->AbsoluteID());
 }
 
@@ -137,7 +136,6 @@ void TsfOpenDlgForm::FileTypeChange() {
 void TsfOpenDlgForm::FolderEntered() {
   if (!FGoingBack && FileList->CurrentFolder())
     FHistory.Record(FileList->CurrentFolder()->AbsoluteID());
-  ShowFolderInCombo();
   if (OnFolderChange) OnFolderChange(this);
 }
 

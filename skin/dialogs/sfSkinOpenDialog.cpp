@@ -10,7 +10,7 @@
 #include "sfSkinFileListView.h"
 #include "sfSkinFilterComboBox.h"
 #include "skin/controls/sfSkinButton.h"
-#include "skin/controls/sfSkinComboBox.h"
+#include "sfSkinShellComboBox.h"
 #include "skin/controls/sfSkinEdit.h"
 #include "skin/data/sfSkinData.h"
 #include "skin/frame/sfSkinForm.h"

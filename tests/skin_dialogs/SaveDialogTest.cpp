@@ -13,6 +13,7 @@
 #include "skin/controls/sfSkinBevel.h"
 #include "skin/controls/sfSkinButton.h"
 #include "skin/controls/sfSkinEdit.h"
+#include "skin/controls/sfSkinMenuSpeedButton.h"
 #include "skin/controls/sfSkinPanel.h"
 #include "skin/controls/sfSkinSpeedButton.h"
 #include "skin/controls/sfSkinStdLabel.h"
@@ -21,6 +22,7 @@
 #include "skin/dialogs/sfSkinFileListView.h"
 #include "skin/dialogs/sfSkinFilterComboBox.h"
 #include "skin/dialogs/sfSkinSaveDialog.h"
+#include "skin/dialogs/sfSkinShellComboBox.h"
 #include "ui/CodePage.h"
 #include "ui/Dialogs.h"
 #include "ui/GdiObject.h"
@@ -132,6 +134,9 @@ TEST_F(SaveDialogTest, FormIsLaidOutAsDesigned) {
     EXPECT_EQ(d.NewFolderButton->Hint(), "Create New Folder");
     EXPECT_EQ(d.ViewButton->Hint(), "View Menu");
     EXPECT_EQ(d.ViewButton->Width(), 37);
+    EXPECT_EQ(d.ViewButton->SkinPopupMenu(), d.ViewMenu);
+    EXPECT_EQ(d.FolderCombo->ShellListView(), d.FileList);
+    EXPECT_EQ(d.FolderCombo->DropDownCount(), 10);
     // Left to right: label, folder combo, Back, Up, New folder, spacer, view menu.
     EXPECT_LE(d.LookInLabel->Left() + d.LookInLabel->Width(), d.FolderCombo->Left());
     EXPECT_LE(d.FolderCombo->Left() + d.FolderCombo->Width(), d.BackButton->Left());
@@ -273,6 +278,8 @@ TEST_F(SaveDialogTest, BackGoesToTheFolderBeforeTheLastOne) {
     d.FileList->GoToPath(Path("C"));
     d.Back();
     EXPECT_EQ(Trail(d.FileList->CurrentPath()), Trail(Path("A")));
+    ASSERT_NE(d.FolderCombo->SelectedFolder(), nullptr);
+    EXPECT_EQ(Trail(d.FolderCombo->SelectedFolder()->Path()), Trail(Path("A")));
     EXPECT_EQ(d.History().Count(), 2u);
     d.Up();
     EXPECT_EQ(Trail(d.FileList->CurrentPath()), Trail(Path()));
