@@ -315,6 +315,15 @@ TEST_F(SaveDialogTest, FileTypeChangeSwapsTheExtensionAndIsKept) {
     d.FileTypeCombo->SetItemIndex(1);
     EXPECT_EQ(d.FileNameEdit->Text(), "page.html");
     EXPECT_EQ(d.FileList->Count(), 3);
+    // Escape closes an open list first, and only then the dialog.
+    d.FileTypeCombo->SetFocus();
+    d.FileTypeCombo->DropDown();
+    ASSERT_TRUE(d.FileTypeCombo->DroppedDown());
+    SendMessageW(d.FileTypeCombo->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(d.FileTypeCombo->DroppedDown());
+    EXPECT_EQ(d.ModalResult(), mrNone);
+    SendMessageW(d.FileTypeCombo->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(d.ModalResult(), mrCancel);
   });
   EXPECT_EQ(Dialog->FilterIndex(), 2);
 }
