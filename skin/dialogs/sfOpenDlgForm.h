@@ -55,6 +55,11 @@ class TsfOpenDlgForm : public TForm {
   // Goes to the start folder and records it as the first entry of the history.
   void StartIn(const std::string& folder);
 
+  // Enter and Escape close an open combo list before they reach the buttons.
+  void WndProc(TMessage& message) override;
+  // Closes the combos' lists without taking what they show.
+  void CloseLists();
+
   // What the user's actions run.
   void Accept();
   void EditEnter();

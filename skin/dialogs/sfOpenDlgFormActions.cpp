@@ -6,6 +6,7 @@
 #include "sfFileMask.h"
 #include "sfSkinFileListView.h"
 #include "sfSkinFilterComboBox.h"
+#include "sfSkinShellComboBox.h"
 #include "sfSkinQuestion.h"
 #include "skin/controls/sfSkinButton.h"
 #include "skin/controls/sfSkinEdit.h"
@@ -13,6 +14,7 @@
 #include "skin/frame/sfSkinForm.h"
 #include "ui/CodePage.h"
 #include "ui/Exception.h"
+#include "ui/Messages.h"
 #include "ui/SysUtils.h"
 
 namespace {
@@ -52,6 +54,25 @@ void TsfOpenDlgForm::ConnectHandlers() {
   FileList->OnDblClick = [this](TObject*) { ListDblClick(); };
   FileList->OnFolderChange = [this](TObject*) { FolderEntered(); };
   FileTypeCombo->OnChange = [this](TObject*) { FileTypeChange(); };
+}
+
+void TsfOpenDlgForm::WndProc(TMessage& m) {
+  if (m.Msg == CM_DIALOGKEY && (m.WParam == VK_ESCAPE || m.WParam == VK_RETURN)) {
+    // The focus may stay in the edit while a combo's list is open under the mouse.
+    for (TsfSkinCustomComboBox* combo :
+         std::initializer_list<TsfSkinCustomComboBox*>{FolderCombo, FileTypeCombo})
+      if (combo->DroppedDown()) {
+        combo->CloseUp(m.WParam == VK_RETURN);
+        m.Result = 1;
+        return;
+      }
+  }
+  TForm::WndProc(m);
+}
+
+void TsfOpenDlgForm::CloseLists() {
+  FolderCombo->CloseUp(false);
+  FileTypeCombo->CloseUp(false);
 }
 
 void TsfOpenDlgForm::StartIn(const std::string& folder) {

@@ -63,7 +63,10 @@ void TsfSkinFileListView::SetObjectTypes(int value) {
 
 void TsfSkinFileListView::SetViewStyle(TViewStyle value) {
   TsfSkinCustomListView::SetViewStyle(value);
-  if (value == vsReport && HandleAllocated()) RebuildColumns();
+  if (value != vsReport || !HandleAllocated()) return;
+  RebuildColumns();
+  // Rows drawn before their columns existed are drawn again with them.
+  InvalidateRect(HandleValue(), nullptr, TRUE);
 }
 
 void TsfSkinFileListView::GoToPath(const std::string& path) {

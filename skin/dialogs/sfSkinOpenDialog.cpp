@@ -81,6 +81,7 @@ bool TsfSkinOpenDialog::Execute() {
   if (form.FileList->Count() > 0) form.FileList->FocusItem(0);
   form.FileNameEdit->SetText(ExtractFileName(FFileName));
   bool accepted = form.ShowModal() == mrOk;
+  form.CloseLists();
   TakeResult(form, accepted);
   if (OnClose) OnClose(this);
   return accepted;
