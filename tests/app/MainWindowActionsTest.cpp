@@ -81,6 +81,9 @@ TEST_F(MainWindowTest, SaveWritesTheChosenFileEvenWhenEmpty) {
     EXPECT_EQ(d.BottomPanel->Height(), 80);
     EXPECT_EQ(d.AcceptButton->Height(), 21);
     EXPECT_TRUE(d.SkinForm->SkinData() != nullptr);
+    // Typing goes to the file name at once.
+    EXPECT_EQ(GetForegroundWindow(), d.Handle());
+    EXPECT_EQ(GetFocus(), d.FileNameEdit->Handle());
   });
   f.sfSkinXFormButton4->Click();
   EXPECT_TRUE(std::filesystem::is_empty(Scratch));
