@@ -325,6 +325,19 @@ TEST_F(SaveDialogTest, FileTypeChangeSwapsTheExtensionAndIsKept) {
     SendMessageW(d.FileTypeCombo->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(d.ModalResult(), mrCancel);
   });
+  // The same with the focus left in the edit and the folder list opened by the mouse.
+  Run([&](TsfOpenDlgForm& d) {
+    d.FileNameEdit->SetFocus();
+    d.FolderCombo->DropDown();
+    ASSERT_TRUE(d.FolderCombo->DroppedDown());
+    SendMessageW(d.FileNameEdit->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(d.FolderCombo->DroppedDown());
+    EXPECT_EQ(d.ModalResult(), mrNone);
+    // A dialog ended with a list open closes the list with it.
+    d.FolderCombo->DropDown();
+    d.SetModalResult(mrCancel);
+  });
+  Application->ProcessMessages();
   EXPECT_EQ(Dialog->FilterIndex(), 2);
 }
 
@@ -359,4 +372,33 @@ TEST_F(SaveDialogTest, ThirtyRunsLeaveNoHandlesBehind) {
   ClearOffScreenPool();
   for (int k = 0; k < static_cast<int>(THandleKind::Count_); ++k)
     EXPECT_EQ(LiveHandles(static_cast<THandleKind>(k)), before[static_cast<size_t>(k)]) << "kind " << k;
+}
+
+TEST_F(SaveDialogTest, DoubleClickOrEnterOnAFileAcceptsItAndEventsFire) {
+  int shown = 0, closed = 0, folderChanges = 0;
+  Dialog->OnShow = [&](TObject*) { ++shown; };
+  Dialog->OnClose = [&](TObject*) { ++closed; };
+  Dialog->OnFolderChange = [&](TObject*) { ++folderChanges; };
+  ASSERT_TRUE(Run([&](TsfOpenDlgForm& d) {
+    int before = folderChanges;  // the start folder counts too
+    d.FileList->GoToPath(Path("A"));
+    EXPECT_EQ(folderChanges, before + 1);
+    d.Back();
+    d.FileNameEdit->SetText("*.htm");
+    d.EditEnter();
+    d.FileList->SetSelected(IndexOf(d, "b.htm"));
+    d.ListDblClick();
+  }));
+  EXPECT_EQ(Dialog->FileName(), Path("b.htm"));
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(closed, 1);
+  ASSERT_TRUE(Run([&](TsfOpenDlgForm& d) {
+    d.FileNameEdit->SetText("*.txt");
+    d.EditEnter();
+    d.FileList->SetSelected(IndexOf(d, "a.txt"));
+    d.FileList->SetFocus();
+    SendMessageW(d.FileList->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  }));
+  EXPECT_EQ(Dialog->FileName(), Path("a.txt"));
+  EXPECT_EQ(closed, 2);
 }
