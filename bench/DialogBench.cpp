@@ -22,6 +22,7 @@
 #include "ui/Application.h"
 #include "ui/CodePage.h"
 #include "ui/Exception.h"
+#include "ui/Form.h"
 
 namespace fs = std::filesystem;
 
@@ -81,6 +82,11 @@ int wmain(int argc, wchar_t** argv) {
   try {
     Application->Initialize();
     fs::path dir = MakeFolder();
+    // The dialog opens over a window of the program, as Save does.
+    TForm owner(nullptr);
+    owner.AfterConstruction();
+    owner.SetBounds(0, 0, 300, 200);
+    owner.Show();
     TsfSkinData skin(nullptr);
     TsfCompressedStoredSkin stored(nullptr);
     stored.SetCompressedData(LoadEmbeddedSkinResource(kStoredSkinResource));
