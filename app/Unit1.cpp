@@ -13,6 +13,7 @@
 #include "skin/controls/sfSkinStatusBar.h"
 #include "skin/controls/sfSkinToolBar.h"
 #include "skin/controls/sfSkinXFormButton.h"
+#include "skin/dialogs/sfSkinSaveDialog.h"
 #include "skin/data/sfCompressedStoredSkin.h"
 #include "skin/data/sfEmbeddedSkin.h"
 #include "skin/data/sfSkinData.h"
@@ -66,6 +67,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
   Rs = new TADOQuery(this);
   Rs->SetName("Rs");
   CreateSkinComponents();
+  CreateSaveDialog();
   Timer1 = new TTimer(this);
   Timer1->SetName("Timer1");
   Timer1->SetOnTimer([this](TObject* s) { Timer1Timer(s); });
@@ -121,6 +123,25 @@ void TForm1::CreateSkinComponents() {
   } catch (...) {
     HandleEventException();
   }
+}
+
+void TForm1::CreateSaveDialog() {
+  sfSave = new TsfSkinSaveDialog(this);
+  sfSave->SetName("sfSave");
+  sfSave->SetTitle("Save file");
+  sfSave->SetFilter("HTML files|*.htm,*.html");
+  sfSave->SetFilterIndex(1);
+  sfSave->SetDefaultExt("HTML");
+  sfSave->SetOverwritePromt(false);
+  sfSave->SetCheckFileExists(true);
+  sfSave->SetMultiSelection(false);
+  sfSave->SetShowHiddenFiles(false);
+  sfSave->SetToolButtonsTransparent(false);
+  sfSave->SetLVHeaderSkinDataName("resizebutton");
+  sfSave->SetSkinData(sfSkinData1);
+  sfSave->SetCtrlSkinData(sfSkinData1);
+  sfSave->DefaultFont().SetName("Arial");
+  sfSave->DefaultFont().SetHeight(14);
 }
 
 void TForm1::CreateToolBar() {

@@ -23,6 +23,7 @@ class TIniFile;
 class TsfSkinData;
 class TsfSkinForm;
 class TsfCompressedStoredSkin;
+class TsfSkinSaveDialog;
 
 class TForm1 : public TForm {
  public:
@@ -57,6 +58,7 @@ class TForm1 : public TForm {
   TsfSkinForm* sfSkinForm1 = nullptr;
   TsfSkinData* sfSkinData1 = nullptr;
   TsfCompressedStoredSkin* sfCompressedStoredSkin1 = nullptr;
+  TsfSkinSaveDialog* sfSave = nullptr;
   TTimer* Timer1 = nullptr;
 
   // Start-up and closing.
@@ -85,9 +87,6 @@ class TForm1 : public TForm {
   void Timer1Timer(TObject* Sender);
   void FxURLLabel2Click(TObject* Sender);
 
-  // Asks where to save the shown effect; empty when the user cancels.
-  std::function<std::wstring()> OnChooseSaveFile;
-
  private:
   void CreateToolBar();
   void CreateBottomPanel();
@@ -96,11 +95,13 @@ class TForm1 : public TForm {
   void CreateMiddle();
   void CreateStatusBar();
   void CreateSkinComponents();
+  void CreateSaveDialog();
   TFxURLLabel* CreateLinkLabel(TWinControl* parent, const char* name, const TRect& bounds,
                                const std::string& caption, const std::string& url);
   TsfSkinXFormButton* CreateActionButton(const char* name, int left, const std::string& caption);
   void ShowCategory(int number, const std::string& caption);
   void WriteCodeViewTo(const std::wstring& file);
+  // Where to save the shown effect; empty when the user cancels.
   std::wstring RunSaveDialog();
 
   std::unique_ptr<TIniFile> SettingsFile;

@@ -14,10 +14,10 @@
 #include "db/ADOQuery.h"
 #include "skin/controls/sfSkinComboBox.h"
 #include "skin/controls/sfSkinXFormButton.h"
+#include "skin/dialogs/sfSkinSaveDialog.h"
 #include "ui/Clipboard.h"
 #include "ui/CodePage.h"
 #include "ui/Dialogs.h"
-#include "ui/SaveDialog.h"
 #include "ui/Shell.h"
 #include "ui/SysUtils.h"
 
@@ -48,13 +48,7 @@ void TForm1::sfSkinXFormButton3Click(TObject*) {
 }
 
 std::wstring TForm1::RunSaveDialog() {
-  if (OnChooseSaveFile) return OnChooseSaveFile();
-  TSaveDialog dialog(nullptr);
-  dialog.Title = "Save file";
-  dialog.Filter = "HTML files|*.htm,*.html";
-  dialog.FilterIndex = 1;
-  dialog.DefaultExt = "HTML";
-  return dialog.Execute(Handle()) ? dialog.FileName : std::wstring();
+  return sfSave->Execute() ? AnsiToWide(sfSave->FileName()) : std::wstring();
 }
 
 void TForm1::sfSkinXFormButton4Click(TObject*) {

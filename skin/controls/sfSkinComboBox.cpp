@@ -497,7 +497,9 @@ void TsfSkinCustomComboBox::VisibleChanged() {
 void TsfSkinCustomComboBox::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_GETDLGCODE:
-      m.Result = DLGC_WANTARROWS;
+      // While the list is open, Enter and Escape close it rather than pressing the
+      // form's default or Cancel button.
+      m.Result = DLGC_WANTARROWS | (FDroppedDown ? DLGC_WANTMESSAGE : 0);
       return;
     case WM_TIMER:
       if (m.WParam == kAutoScrollTimer) {

@@ -40,6 +40,7 @@ void TsfSkinCustomListView::CreateParams(TCreateParams& p) {
   if (!FShowColumnHeaders) p.Style |= LVS_NOCOLUMNHEADER;
   if (FOwnerData) p.Style |= LVS_OWNERDATA;
   if (FEditLabels) p.Style |= LVS_EDITLABELS;
+  if (!FMultiSelect) p.Style |= LVS_SINGLESEL;
   // The skinned bars take the place of the platform's.
   p.Style &= ~static_cast<unsigned long>(WS_HSCROLL | WS_VSCROLL);
 }

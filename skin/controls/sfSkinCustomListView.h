@@ -61,6 +61,9 @@ class TsfSkinCustomListView : public TWinControl, public TsfSkinnable {
   // Captions may be edited in place (set before the window exists).
   bool EditLabels() const { return FEditLabels; }
   void SetEditLabels(bool value) { FEditLabels = value; }
+  // More than one item may be selected (set before the window exists).
+  bool MultiSelect() const { return FMultiSelect; }
+  void SetMultiSelect(bool value) { FMultiSelect = value; }
   void SetItemCount(int count);
   int ItemCount() const;
   void AddColumn(const std::string& caption, int width, TAlignment alignment);
@@ -138,6 +141,7 @@ class TsfSkinCustomListView : public TWinControl, public TsfSkinnable {
   bool FShowColumnHeaders = true;
   bool FOwnerData = false;
   bool FEditLabels = false;
+  bool FMultiSelect = false;
   int FPendingCount = 0;
   TsfSkinScrollBar* FVScrollBar = nullptr;
   TsfSkinScrollBar* FHScrollBar = nullptr;

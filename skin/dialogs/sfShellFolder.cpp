@@ -149,7 +149,16 @@ IShellFolder* TsfShellFolder::ShellFolder() {
 }
 
 std::string TsfShellFolder::DisplayName() const {
-  return NameOf(ParentShellFolder(), InHost().Get(), SHGDN_INFOLDER);
+  if (!FDisplayNameKnown) {
+    FDisplayName = NameOf(ParentShellFolder(), InHost().Get(), SHGDN_INFOLDER);
+    FDisplayNameKnown = true;
+  }
+  return FDisplayName;
+}
+
+void TsfShellFolder::KnowDisplayName(const std::string& name) {
+  FDisplayName = name;
+  FDisplayNameKnown = true;
 }
 
 std::string TsfShellFolder::InFolderName() const {
@@ -245,4 +254,5 @@ void TsfShellFolder::Rename(const std::string& newName) {
   FFolder = nullptr;
   FDetails.clear();
   FDetailsLoaded = false;
+  FDisplayNameKnown = false;
 }

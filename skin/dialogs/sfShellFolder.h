@@ -56,7 +56,10 @@ class TsfShellFolder {
   // The interface of the folder this item lies in.
   IShellFolder* ParentShellFolder() const;
 
+  // Asked of the shell once, unless told beforehand.
   std::string DisplayName() const;
+  // Tells the item its display name, so the shell is not asked for it.
+  void KnowDisplayName(const std::string& name);
   // The parsing name from the desktop; a virtual folder ("::{...}") gives its
   // display name instead.
   std::string ParsingPath() const;
@@ -117,5 +120,7 @@ class TsfShellFolder {
   TsfItemIDList FInHost;
   int FLevel = 0;
   std::vector<std::string> FDetails;
+  mutable std::string FDisplayName;
+  mutable bool FDisplayNameKnown = false;
   bool FDetailsLoaded = false;
 };

@@ -5,11 +5,13 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <map>
 
 #include "sfFileMask.h"
 #include "sfSkinShellComboBox.h"
 #include "ui/CodePage.h"
 #include "ui/Messages.h"
+#include "ui/SysUtils.h"
 
 TsfSkinFileListView::TsfSkinFileListView(TComponent* AOwner) : TsfSkinCustomListView(AOwner) {
   SetOwnerData(true);
@@ -61,7 +63,10 @@ void TsfSkinFileListView::SetObjectTypes(int value) {
 
 void TsfSkinFileListView::SetViewStyle(TViewStyle value) {
   TsfSkinCustomListView::SetViewStyle(value);
-  if (value == vsReport && HandleAllocated()) RebuildColumns();
+  if (value != vsReport || !HandleAllocated()) return;
+  RebuildColumns();
+  // Rows drawn before their columns existed are drawn again with them.
+  InvalidateRect(HandleValue(), nullptr, TRUE);
 }
 
 void TsfSkinFileListView::GoToPath(const std::string& path) {
@@ -107,22 +112,54 @@ void TsfSkinFileListView::Refresh() {
   if (selected >= 0 && Count() > 0) SetSelected(std::min(selected, Count() - 1));
 }
 
-bool TsfSkinFileListView::Accepts(TsfShellFolder& item, bool folder) const {
-  if (!folder) {
-    // The name on disk where there is one: a shell that hides known extensions
-    // must not hide files from the mask.
-    std::string name = item.IsFileSystem() ? item.InFolderName() : std::string();
-    if (!sf::MatchesMask(FMask, name.empty() ? item.DisplayName() : name)) return false;
+namespace {
+
+// The shell shows or hides a file's extension alike for every file of that
+// extension, and asking it for each display name walks the registry per file: a
+// folder of thousands of files took longer than everything else the dialog does.
+// The first file of each extension is asked; the others follow its answer.
+class TExtensionRules {
+ public:
+  // The display name of a file whose name on disk is `diskName`.
+  void Name(TsfShellFolder& item, const std::string& diskName) {
+    size_t dot = diskName.rfind('.');
+    if (diskName.empty() || dot == std::string::npos || dot == 0) return;
+    std::string key = UpperCase(diskName.substr(dot));
+    auto rule = FHidden.find(key);
+    if (rule != FHidden.end()) {
+      item.KnowDisplayName(rule->second ? diskName.substr(0, dot) : diskName);
+      return;
+    }
+    std::string shown = item.DisplayName();
+    if (shown == diskName) FHidden[key] = false;
+    else if (shown == diskName.substr(0, dot)) FHidden[key] = true;
   }
+
+ private:
+  std::map<std::string, bool> FHidden;
+};
+
+}  // namespace
+
+bool TsfSkinFileListView::Accepts(TsfShellFolder& item, bool folder,
+                                  const std::string& diskName) const {
+  // The name on disk where there is one: a shell that hides known extensions
+  // must not hide files from the mask.
+  if (!folder && !sf::MatchesMask(FMask, diskName.empty() ? item.DisplayName() : diskName))
+    return false;
   return !OnAddFolder || OnAddFolder(item);
 }
 
 void TsfSkinFileListView::Fill() {
   HCURSOR previous = ::SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));  // the hourglass
   FItems.clear();
+  TExtensionRules rules;
   for (auto& child : FCurrent->Children(FObjectTypes)) {
     bool folder = child->IsFolder();
-    if (Accepts(*child, folder)) FItems.push_back({std::move(child), folder});
+    std::string diskName = !folder && child->IsFileSystem() ? child->InFolderName() : std::string();
+    if (!Accepts(*child, folder, diskName)) continue;
+    if (!diskName.empty()) rules.Name(*child, diskName);
+    FItems.push_back({std::move(child), folder});
   }
   if (FSorted) SortItems();
   if (FSortColumn >= 0) SortByColumn();
@@ -167,6 +204,14 @@ void TsfSkinFileListView::SetSelected(int index) {
   SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
   if (index < 0 || index >= Count()) return;
   state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
+}
+
+void TsfSkinFileListView::FocusItem(int index) {
+  if (index < 0 || index >= Count()) return;
+  LVITEMW state{};
+  state.stateMask = LVIS_FOCUSED;
+  state.state = LVIS_FOCUSED;
   SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
 }
 
@@ -268,6 +313,12 @@ void TsfSkinFileListView::WndProc(TMessage& m) {
     if (hdr->code == LVN_ENDLABELEDITW) {
       m.Result = EndRename(hdr);
       return;
+    }
+    if (hdr->code == LVN_ITEMCHANGED) {
+      auto* change = reinterpret_cast<NMLISTVIEW*>(hdr);
+      if ((change->uChanged & LVIF_STATE) &&
+          ((change->uNewState ^ change->uOldState) & LVIS_SELECTED) && OnSelectionChange)
+        OnSelectionChange(this);
     }
     if (hdr->code == LVN_COLUMNCLICK && ViewStyle() == vsReport) {
       ColumnClick(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem);

@@ -40,6 +40,8 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   std::vector<std::string> SelectedFiles() const;
   int Selected() const;
   void SetSelected(int index);
+  // Gives an item the focus rectangle without selecting it.
+  void FocusItem(int index);
 
   // "Error setting path: "%s"" when the shell cannot parse the path.
   void GoToPath(const std::string& path);
@@ -68,6 +70,8 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   std::function<bool(TsfShellFolder& item)> OnAddFolder;
   // After every move to another folder.
   TNotifyEvent OnFolderChange;
+  // An item was selected or lost its selection.
+  TNotifyEvent OnSelectionChange;
 
   void WndProc(TMessage& message) override;
 
@@ -83,7 +87,7 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   };
   void SortByColumn();
   void Fill();
-  bool Accepts(TsfShellFolder& item, bool folder) const;
+  bool Accepts(TsfShellFolder& item, bool folder, const std::string& diskName) const;
   void SortItems();
   void RebuildColumns();
   void AttachSystemImages();

@@ -8,7 +8,14 @@
 #include "db/Database.h"
 #include "skin/controls/sfSkinComboBox.h"
 #include "skin/controls/sfSkinXFormButton.h"
+#include "skin/controls/sfSkinButton.h"
+#include "skin/controls/sfSkinEdit.h"
 #include "skin/controls/sfSkinPanel.h"
+#include "skin/controls/sfSkinToolBar.h"
+#include "skin/frame/sfSkinForm.h"
+#include "skin/dialogs/sfFileMask.h"
+#include "skin/dialogs/sfSkinFileListView.h"
+#include "tests/skin_dialogs/DialogDriver.h"
 #include "ui/Clipboard.h"
 #include "ui/Timer.h"
 #include "ui/IniFile.h"
@@ -65,14 +72,40 @@ TEST_F(MainWindowTest, CopyPutsTheCodeOnTheClipboardAndSaysSo) {
 TEST_F(MainWindowTest, SaveWritesTheChosenFileEvenWhenEmpty) {
   MakeCatalogue();
   TForm1& f = Open();
-  std::wstring chosen;
-  f.OnChooseSaveFile = [&] { return chosen; };
-  f.sfSkinXFormButton4->Click();  // cancelled
-  chosen = (Scratch / L"空.html").wstring();
+  // In the program's skin the dialog keeps its size; the tool panel and button
+  // pictures fix those controls' heights, as they do on the main window.
+  WhenDialogShows([](TsfOpenDlgForm& d) {
+    EXPECT_EQ(d.ClientWidth(), 450);
+    EXPECT_EQ(d.ClientHeight(), 290);
+    EXPECT_EQ(d.ToolBar->Height(), 29);
+    EXPECT_EQ(d.BottomPanel->Height(), 80);
+    EXPECT_EQ(d.AcceptButton->Height(), 21);
+    EXPECT_TRUE(d.SkinForm->SkinData() != nullptr);
+    // Typing goes to the file name at once.
+    EXPECT_EQ(GetForegroundWindow(), d.Handle());
+    EXPECT_EQ(GetFocus(), d.FileNameEdit->Handle());
+  });
   f.sfSkinXFormButton4->Click();
-  EXPECT_TRUE(std::filesystem::exists(chosen));
+  EXPECT_TRUE(std::filesystem::is_empty(Scratch));
+  // A name typed without extension gets the filter's ".html".
+  WhenDialogShows([&](TsfOpenDlgForm& d) {
+    EXPECT_EQ(d.Caption(), "Save file");
+    d.FileList->GoToPath(WideToAnsi(Scratch.wstring()));
+    d.FileNameEdit->SetText("空");
+    d.AcceptButton->Click();
+  });
+  f.sfSkinXFormButton4->Click();
+  std::filesystem::path chosen = Scratch / L"空.html";
+  ASSERT_TRUE(std::filesystem::exists(chosen));
   EXPECT_EQ(ReadFile(chosen), "");
+  // The next run opens where the last file went.
   f.sfMemo->SetText(kCode);
+  WhenDialogShows([&](TsfOpenDlgForm& d) {
+    EXPECT_EQ(sf::IncludeTrailingBackslash(d.FileList->CurrentPath()),
+              sf::IncludeTrailingBackslash(WideToAnsi(Scratch.wstring())));
+    d.FileNameEdit->SetText("空.html");
+    d.AcceptButton->Click();
+  });
   f.sfSkinXFormButton4->Click();
   EXPECT_EQ(ReadFile(chosen), kCode);
 }

@@ -199,3 +199,15 @@ TEST(FileListView, NothingIsLeftAfterThirtyLists) {
   EXPECT_LE(gdi(), gdiBefore + 2);
   EXPECT_LE(user(), userBefore + 2);
 }
+
+TEST(FileListView, ItemsShowTheNamesTheShellGivesThem) {
+  TListFolder f;
+  for (const char* name : {"d.txt", "e.txt", "f.bmp", "g.lnk", "noext", "h.htm"})
+    std::ofstream(f.Dir / name) << "x";
+  f.List->Refresh();
+  ASSERT_EQ(f.List->Count(), 13);
+  for (int i = 0; i < f.List->Count(); ++i) {
+    auto fresh = TsfShellFolder::FromAbsolute(f.List->Folders(i).AbsoluteID());
+    EXPECT_EQ(f.List->Folders(i).DisplayName(), fresh->DisplayName()) << i;
+  }
+}
