@@ -3,8 +3,6 @@
 // out the hint shows, and a second run hides it again.
 #include <windows.h>
 
-#include <vector>
-
 #include "Application.h"
 #include "HintWindow.h"
 #include "Screen.h"
@@ -12,41 +10,6 @@
 #include "WinControl.h"
 
 namespace {
-
-// Rows from the cursor's hot spot down to the last row it draws, so the hint opens
-// just under the visible pointer; 20 when the cursor cannot be read.
-int CursorHeightMargin() {
-  constexpr int kFallback = 20;
-  CURSORINFO ci{};
-  ci.cbSize = sizeof ci;
-  ICONINFO ii{};
-  if (!GetCursorInfo(&ci) || !ci.hCursor || !GetIconInfo(ci.hCursor, &ii)) return kFallback;
-  int margin = kFallback;
-  BITMAP bm{};
-  if (ii.hbmMask && GetObjectW(ii.hbmMask, sizeof bm, &bm) && bm.bmWidth > 0) {
-    const int height = ii.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<DWORD> bits(static_cast<size_t>(bm.bmWidth) * bm.bmHeight);
-    HDC dc = GetDC(nullptr);
-    if (GetDIBits(dc, ii.hbmMask, 0, bm.bmHeight, bits.data(), &bi, DIB_RGB_COLORS)) {
-      int last = -1;
-      for (int y = 0; y < height; ++y)
-        for (int x = 0; x < bm.bmWidth; ++x) {
-          const size_t i = static_cast<size_t>(y) * bm.bmWidth + x;
-          // Drawn: the AND mask is clear, or (monochrome) the XOR half is set.
-          bool drawn = (bits[i] & 0xFFFFFF) == 0 ||
-                       (!ii.hbmColor && (bits[i + static_cast<size_t>(height) * bm.bmWidth] & 0xFFFFFF));
-          if (drawn) last = y;
-        }
-      if (last >= 0) margin = last + 1 - static_cast<int>(ii.yHotspot);
-    }
-    ReleaseDC(nullptr, dc);
-  }
-  if (ii.hbmMask) DeleteObject(ii.hbmMask);
-  if (ii.hbmColor) DeleteObject(ii.hbmColor);
-  return margin > 0 ? margin : kFallback;
-}
 
 TRect ScreenRectOf(TControl* control) {
   TPoint origin = control->ClientToScreen({0, 0});

@@ -38,5 +38,8 @@ std::string GetShortHint(const std::string& hint);
 std::string GetLongHint(const std::string& hint);
 // The rectangle moved so that it lies within `area` where it can.
 TRect KeepInArea(TRect rect, const TRect& area);
+// Rows from the mouse cursor's hot spot to the last row it draws (20 when unknown):
+// a hint opens that far below the mouse.
+int CursorHeightMargin();
 // The platform version is 5.1 or later (the drop shadow class style is known there).
 bool PlatformHasDropShadow();
