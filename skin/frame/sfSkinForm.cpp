@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "sfSkinHint.h"
 #include "skin/controls/sfGraphicSkinControl.h"
 #include "skin/controls/sfSkinControl.h"
 #include "skin/controls/sfSkinnable.h"
@@ -90,6 +91,7 @@ TsfSkinForm::~TsfSkinForm() {
   if (FSkinData) RemoveFreeNotification(FSkinData);
   if (FMenusSkinData) RemoveFreeNotification(FMenusSkinData);
   if (FStatusBar) RemoveFreeNotification(FStatusBar);
+  if (FSkinHint) RemoveFreeNotification(FSkinHint);
   FForm->RemoveMessageHook(this);
   FForm->OnShortCut = OnShortCut;
   // A region the window wears is the window's: the system frees it with the window.
@@ -115,6 +117,14 @@ void TsfSkinForm::SetMenusSkinData(TsfSkinData* value) {
 void TsfSkinForm::SetStatusBar(TsfSkinStatusBar* value) {
   if (FStatusBar) RemoveFreeNotification(FStatusBar);
   FStatusBar = value;
+  if (value) FreeNotification(value);
+}
+
+void TsfSkinForm::SetSkinHint(TsfSkinHint* value) {
+  if (value == FSkinHint) return;
+  HideObjectHint();
+  if (FSkinHint) RemoveFreeNotification(FSkinHint);
+  FSkinHint = value;
   if (value) FreeNotification(value);
 }
 
@@ -171,6 +181,7 @@ void TsfSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   }
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
   if (AComponent == FStatusBar) FStatusBar = nullptr;
+  if (AComponent == FSkinHint) FSkinHint = nullptr;
 }
 
 bool TsfSkinForm::Bordered() const { return FForm->BorderStyle() != bsNone; }

@@ -189,3 +189,46 @@ TEST_F(SkinHintTest, AlphaFollowsTheSwitchAndAnimatesUpToTheValue) {
   EXPECT_FALSE(GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED);
   hint->HideObjectHint();
 }
+
+TEST_F(SkinHintTest, CaptionButtonsShowTheirHintsWithShowObjectHint) {
+  TFrameForm frame;
+  auto* hint = new TsfSkinHint(frame.Form.get());
+  hint->SetSkinData(frame.Skin);
+  TsfSkinHintWindow& window = hint->ObjectHintWindow();
+  const TRect close = frame.ObjectRect("closebutton");
+  const TPoint onClose{close.Left + 2, close.Top + 2};
+  const TRect min = frame.ObjectRect("minimizebutton");
+  const TPoint onMin{min.Left + 2, min.Top + 2};
+
+  // As the program keeps its frame: no object hints.
+  frame.Frame->TrackObjects(onClose);
+  EXPECT_FALSE(window.Showing());
+  frame.Frame->TrackObjects(std::nullopt);
+
+  frame.Frame->SetShowObjectHint(true);
+  frame.Frame->TrackObjects(onClose);
+  EXPECT_FALSE(window.Showing());  // no SkinHint yet
+  frame.Frame->TrackObjects(std::nullopt);
+
+  frame.Frame->SetSkinHint(hint);
+  frame.Frame->TrackObjects(onClose);
+  ASSERT_TRUE(window.Showing());
+  EXPECT_EQ(window.Caption(), "Close");
+  frame.Frame->TrackObjects(onMin);
+  EXPECT_TRUE(window.Showing());
+  EXPECT_EQ(window.Caption(), "Minimize");
+  frame.Frame->TrackObjects(std::nullopt);
+  EXPECT_FALSE(window.Showing());
+
+  // A press on the form hides it.
+  frame.Frame->TrackObjects(onClose);
+  ASSERT_TRUE(window.Showing());
+  SendMessageW(frame.Wnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(frame.Wnd(), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  EXPECT_FALSE(window.Showing());
+
+  delete hint;
+  EXPECT_EQ(frame.Frame->SkinHint(), nullptr);
+  frame.Frame->TrackObjects(std::nullopt);
+  frame.Frame->TrackObjects(onClose);  // nothing left to show it
+}
