@@ -113,14 +113,14 @@ TEST_F(SkinHintTest, SkinnedWindowIsThePictureAroundTheTextInTheSkinFont) {
   TBitmap probe(1, 1);
   probe.Canvas().Font().Assign(window.Font());
   TPoint text = probe.Canvas().TextExtent("Close");
-  // The picture is 38 x 16 with its client rectangle at 3, 2, 35, 14.
-  EXPECT_EQ(one, TRect(0, 0, text.x + 6, text.y + 4));
+  // The picture is 38 x 16 with its client rectangle at 6, 4, 32, 12.
+  EXPECT_EQ(one, TRect(0, 0, text.x + 12, text.y + 8));
   TRect two = window.CalcHintRect(1000, "Close@Close", nullptr);
-  EXPECT_EQ(two.Height(), 2 * text.y + 4);
+  EXPECT_EQ(two.Height(), 2 * text.y + 8);
 
   window.ActivateHint(two.Offset(200, 200), "Close@Close");
   ASSERT_TRUE(window.Showing());
-  EXPECT_EQ(window.TextRect(), TRect(3, 2, two.Width() - 3, two.Height() - 2));
+  EXPECT_EQ(window.TextRect(), TRect(6, 4, two.Width() - 6, two.Height() - 4));
   TBitmap image;
   window.PaintTo(image);
   const int w = image.Width(), h = image.Height();
@@ -130,12 +130,12 @@ TEST_F(SkinHintTest, SkinnedWindowIsThePictureAroundTheTextInTheSkinFont) {
   // Text on both lines, in the skin's colour.
   auto rowHasText = [&](int top, int bottom) {
     for (int y = top; y < bottom; ++y)
-      for (int x = 3; x < w - 3; ++x)
+      for (int x = 6; x < w - 6; ++x)
         if (image.Canvas().Pixel(x, y) == 3153948u) return true;
     return false;
   };
-  EXPECT_TRUE(rowHasText(2, 2 + text.y));
-  EXPECT_TRUE(rowHasText(2 + text.y, 2 + 2 * text.y));
+  EXPECT_TRUE(rowHasText(4, 4 + text.y));
+  EXPECT_TRUE(rowHasText(4 + text.y, 4 + 2 * text.y));
 
   hint->SetUseSkinFont(false);
   hint->DefaultFont().SetName("Tahoma");
