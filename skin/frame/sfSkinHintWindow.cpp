@@ -46,20 +46,24 @@ TsfSkinHint* TsfSkinHintWindow::SkinHint() const {
   return TsfSkinHint::FindActive();
 }
 
-void TsfSkinHintWindow::Prepare() {
+void TsfSkinHintWindow::FindDefinition() {
   FDef = nullptr;
   FPicture = nullptr;
   TsfSkinHint* hint = SkinHint();
   TsfSkinData* data = hint ? hint->SkinData() : nullptr;
-  if (data && !data->SkinEmpty() && data->HintWindow.windowpictureindex != -1) {
-    TBitmap* picture = data->ActivePictures(data->HintWindow.windowpictureindex);
-    if (picture && picture->Width() > 0 && picture->Height() > 0) {
-      FDef = &data->HintWindow;
-      FPicture = picture;
-      FGeometry = {FDef->lefttoppoint, FDef->righttoppoint, FDef->leftbottompoint,
-                   FDef->rightbottompoint, FDef->clientrect};
-    }
-  }
+  if (!data || data->SkinEmpty() || data->HintWindow.windowpictureindex == -1) return;
+  TBitmap* picture = data->ActivePictures(data->HintWindow.windowpictureindex);
+  if (!picture || picture->Width() <= 0 || picture->Height() <= 0) return;
+  FDef = &data->HintWindow;
+  FPicture = picture;
+  FGeometry = {FDef->lefttoppoint, FDef->righttoppoint, FDef->leftbottompoint,
+               FDef->rightbottompoint, FDef->clientrect};
+}
+
+void TsfSkinHintWindow::Prepare() {
+  FindDefinition();
+  TsfSkinHint* hint = SkinHint();
+  TsfSkinData* data = hint ? hint->SkinData() : nullptr;
   if (FDef && hint->UseSkinFont())
     AssignSkinFont(Font(), FDef->fontname, FDef->fontheight, FDef->fontstyle, FDef->fontcolor);
   else if (hint)
@@ -156,6 +160,8 @@ TRect TsfSkinHintWindow::TextRect() const {
 }
 
 void TsfSkinHintWindow::PaintTo(TBitmap& image) {
+  // Looked up again: the skin may have changed, or gone, since the hint was shown.
+  FindDefinition();
   const int w = Width(), h = Height();
   image.SetSize(w, h);
   TCanvas& c = image.Canvas();

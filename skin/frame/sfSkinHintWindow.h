@@ -37,6 +37,8 @@ class TsfSkinHintWindow : public THintWindow {
   void Paint() override;
 
  private:
+  // The skin's hint window definition and picture, when the skin has them.
+  void FindDefinition();
   // Takes the definition and the font for the next hint.
   void Prepare();
   std::vector<std::string> Lines(const std::string& text) const;
