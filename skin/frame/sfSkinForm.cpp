@@ -91,7 +91,10 @@ TsfSkinForm::~TsfSkinForm() {
   if (FSkinData) RemoveFreeNotification(FSkinData);
   if (FMenusSkinData) RemoveFreeNotification(FMenusSkinData);
   if (FStatusBar) RemoveFreeNotification(FStatusBar);
-  if (FSkinHint) RemoveFreeNotification(FSkinHint);
+  if (FSkinHint) {
+    HideObjectHint();  // a hint component of another form outlives this frame
+    RemoveFreeNotification(FSkinHint);
+  }
   FForm->RemoveMessageHook(this);
   FForm->OnShortCut = OnShortCut;
   // A region the window wears is the window's: the system frees it with the window.

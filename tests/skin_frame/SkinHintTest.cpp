@@ -24,6 +24,13 @@ class SkinHintTest : public ::testing::Test {
   TForm* savedMain = Application->MainForm();
 };
 
+// Lets the activation changes of windows that came and went before arrive, then makes
+// the frame's window the active one.
+void Settle(TFrameForm& frame) {
+  PumpUntil([] { return false; }, 60);
+  frame.Activate();
+}
+
 // The pixel of a picture at a point, as the screen shows it.
 std::uint32_t PicturePixel(TsfSkinData& data, int x, int y) {
   return data.ActivePictures(data.HintWindow.windowpictureindex)->Canvas().Pixel(x, y);
@@ -192,6 +199,7 @@ TEST_F(SkinHintTest, AlphaFollowsTheSwitchAndAnimatesUpToTheValue) {
 
 TEST_F(SkinHintTest, CaptionButtonsShowTheirHintsWithShowObjectHint) {
   TFrameForm frame;
+  Settle(frame);
   auto* hint = new TsfSkinHint(frame.Form.get());
   hint->SetSkinData(frame.Skin);
   TsfSkinHintWindow& window = hint->ObjectHintWindow();
@@ -231,4 +239,21 @@ TEST_F(SkinHintTest, CaptionButtonsShowTheirHintsWithShowObjectHint) {
   EXPECT_EQ(frame.Frame->SkinHint(), nullptr);
   frame.Frame->TrackObjects(std::nullopt);
   frame.Frame->TrackObjects(onClose);  // nothing left to show it
+}
+
+TEST_F(SkinHintTest, AFrameGoingAwayTakesItsObjectHintWithIt) {
+  auto other = MakeForm();
+  auto* hint = new TsfSkinHint(other.get());
+  {
+    TFrameForm frame;
+    Settle(frame);
+    hint->SetSkinData(frame.Skin);
+    frame.Frame->SetShowObjectHint(true);
+    frame.Frame->SetSkinHint(hint);
+    const TRect close = frame.ObjectRect("closebutton");
+    frame.Frame->TrackObjects(TPoint{close.Left + 2, close.Top + 2});
+    ASSERT_TRUE(hint->ObjectHintWindow().Showing());
+  }
+  EXPECT_FALSE(hint->ObjectHintWindow().Showing());
+  EXPECT_EQ(hint->SkinData(), nullptr);
 }
