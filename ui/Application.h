@@ -6,9 +6,12 @@
 
 #include "Component.h"
 #include "Exception.h"
+#include "HintInfo.h"
 #include "WinHandles.h"
 
 class TForm;
+class TTimer;
+class TWinControl;
 
 // A queued message as the loop takes it out, before it is dispatched.
 struct TAppMessage {
@@ -72,7 +75,59 @@ class TApplication : public TComponent {
   // puts it back.
   TMessageEvent OnMessage;
 
+  // ---- hints ----
+  // Off: no hint is shown and the hint window is freed; turned on again, the next
+  // hint uses a window made by HintWindowClass.
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool value);
+  // How long the mouse rests on a control before its hint shows (ms)...
+  int HintPause() const { return FHintPause; }
+  void SetHintPause(int value) { FHintPause = value; }
+  // ...or, while a hint is up, before the next control's hint replaces it...
+  int HintShortPause() const { return FHintShortPause; }
+  void SetHintShortPause(int value) { FHintShortPause = value; }
+  // ...and how long a hint stays.
+  int HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int value) { FHintHidePause = value; }
+  // Makes the hint window; unset, a plain THintWindow.
+  THintWindowClass HintWindowClass;
+  // May change the text, the place or the timing of a hint, or cancel it.
+  TShowHintEvent OnShowHint;
+  THintWindow* HintWindow() const { return FHintWindow; }
+  // The control whose hint is pending or showing.
+  TControl* HintControl() const { return FHintControl; }
+  // A hint is on the screen.
+  bool HintShowing() const;
+  // Every window of ours passes its messages here first: mouse moves start hints,
+  // leaving, presses, keys and the application's deactivation end them.
+  void HintMessage(TWinControl* window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+  // Shows the hint control's hint now, for the mouse at a screen point.
+  void ActivateHint(TPoint CursorPos);
+  // Hides the hint and forgets its control.
+  void CancelHint();
+  // Hides the hint window only.
+  void HideHint();
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
  private:
+  void HintMouseMove(TControl* control, TPoint screen);
+  void SetHintControl(TControl* control);
+  void StartHintTimer(int ms, bool show);
+  void StopHintTimer();
+  void HintTimerExpired();
+  THintWindow* NeedHintWindow();
+
+  bool FShowHint = true;
+  int FHintPause = 500, FHintShortPause = 50, FHintHidePause = 2500;
+  THintWindow* FHintWindow = nullptr;  // owned by the application
+  TControl* FHintControl = nullptr;
+  TTimer* FHintTimer = nullptr;        // owned by the application
+  bool FHintTimerShows = false;
+  bool FHintActive = false;
+  TRect FHintCursorRect;
+  TPoint FHintMouse;
   bool ProcessMessage();
   bool IsTabNavigation(const void* msg);
   void TellCancelMode(HWND pressed);

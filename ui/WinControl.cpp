@@ -106,10 +106,12 @@ std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uin
   try {
     // A control being destroyed has lost its derived parts: the last messages of
     // its window (focus loss, destroy) get the platform's handling only.
-    if (self->IsDestroying())
+    if (self->IsDestroying()) {
       self->DefaultHandler(m);
-    else
+    } else {
+      Application->HintMessage(self, msg, wParam, lParam);
       self->DispatchWindowMessage(m);
+    }
   } catch (...) {
     HandleEventException();
   }

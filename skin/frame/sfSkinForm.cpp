@@ -8,6 +8,7 @@
 #include "sfSkinPopupMenu.h"
 #include "sfSystemMenu.h"
 #include "sfTrayIcon.h"
+#include "sfSkinHint.h"
 #include "skin/controls/sfGraphicSkinControl.h"
 #include "skin/controls/sfSkinControl.h"
 #include "skin/controls/sfSkinnable.h"
@@ -97,6 +98,10 @@ TsfSkinForm::~TsfSkinForm() {
   if (FMenusSkinData) RemoveFreeNotification(FMenusSkinData);
   if (FStatusBar) RemoveFreeNotification(FStatusBar);
   if (FTrayIcon) RemoveFreeNotification(FTrayIcon);
+  if (FSkinHint) {
+    HideObjectHint();  // a hint component of another form outlives this frame
+    RemoveFreeNotification(FSkinHint);
+  }
   FForm->RemoveMessageHook(this);
   FForm->OnShortCut = OnShortCut;
   // A region the window wears is the window's: the system frees it with the window.
@@ -129,6 +134,14 @@ void TsfSkinForm::SetMenusSkinData(TsfSkinData* value) {
 void TsfSkinForm::SetStatusBar(TsfSkinStatusBar* value) {
   if (FStatusBar) RemoveFreeNotification(FStatusBar);
   FStatusBar = value;
+  if (value) FreeNotification(value);
+}
+
+void TsfSkinForm::SetSkinHint(TsfSkinHint* value) {
+  if (value == FSkinHint) return;
+  HideObjectHint();
+  if (FSkinHint) RemoveFreeNotification(FSkinHint);
+  FSkinHint = value;
   if (value) FreeNotification(value);
 }
 
@@ -186,6 +199,7 @@ void TsfSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FMenusSkinData) FMenusSkinData = nullptr;
   if (AComponent == FStatusBar) FStatusBar = nullptr;
   if (AComponent == FTrayIcon) FTrayIcon = nullptr;
+  if (AComponent == FSkinHint) FSkinHint = nullptr;
 }
 
 bool TsfSkinForm::Bordered() const { return FForm->BorderStyle() != bsNone; }

@@ -22,6 +22,7 @@
 
 class TControl;
 class TsfSkinData;
+class TsfSkinHint;
 class TsfSkinStatusBar;
 class TsfSkinPopupMenu;
 class TsfTrayIcon;
@@ -100,6 +101,9 @@ class TsfSkinForm : public TComponent {
   void SetMenusAlphaBlendAnimation(bool value) { FMenusAlphaBlendAnimation = value; }
   int MenusAlphaBlendValue() const { return FMenusAlphaBlendValue; }
   void SetMenusAlphaBlendValue(int value) { FMenusAlphaBlendValue = value; }
+  // Shows the caption objects' hints through a TsfSkinHint, with ShowObjectHint.
+  TsfSkinHint* SkinHint() const { return FSkinHint; }
+  void SetSkinHint(TsfSkinHint* value);
   bool ShowObjectHint() const { return FShowObjectHint; }
   void SetShowObjectHint(bool value) { FShowObjectHint = value; }
   bool UseDefaultObjectHint() const { return FUseDefaultObjectHint; }
@@ -246,6 +250,10 @@ class TsfSkinForm : public TComponent {
   void StartFadeIn();
   void RebuildObjects();
   void AssignDefaultHints();
+  // The object's hint through SkinHint, when ShowObjectHint and SkinHint are set.
+  void ShowObjectHintOf(const TsfActiveSkinObject& object);
+  void HideObjectHintOf(const TsfActiveSkinObject& object);
+  void HideObjectHint();
   void ArrangeSkinned();
   void ArrangePlain();
   void ArrangeInPicture(const TRect& area);
@@ -271,6 +279,7 @@ class TsfSkinForm : public TComponent {
   TsfSkinPopupMenu* FTrayMenu = nullptr;
   TsfTrayIcon* FTrayIcon = nullptr;
   TsfSkinStatusBar* FStatusBar = nullptr;
+  TsfSkinHint* FSkinHint = nullptr;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize, biRollUp};
   bool FDisableSystemMenu = false;
   bool FAlwaysResize = false;

@@ -17,9 +17,20 @@ bool IsOurTimer(unsigned id) {
   return id == kHoverTimer || id == kMorphTimer || id == kCaptionTimer || id == kFadeTimer;
 }
 
+bool HidesObjectHint(unsigned msg) {
+  switch (msg) {
+    case WM_MOVE: case WM_SIZE: case WM_ACTIVATE: case WM_KILLFOCUS: case WM_CANCELMODE:
+    case WM_MOUSEACTIVATE: case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_PARENTNOTIFY:
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void TsfSkinForm::FrameWndProc(TMessage& m, const TNext& next) {
+  if (HidesObjectHint(m.Msg)) HideObjectHint();
   // A move or size loop that ends inside this press's own handling is the press's.
   if (m.Msg == WM_NCLBUTTONDOWN) FMoveSizeJustEnded = false;
   // A double-click on a window the system shows minimized is the system's restore.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "sfSkinForm.h"
+#include "sfSkinHint.h"
 #include "skin/data/sfSkinData.h"
 #include "ui/GdiObject.h"
 
@@ -235,9 +236,27 @@ void TsfSkinForm::TrackObjects(std::optional<TPoint> p) {
   const int count = static_cast<int>(FObjects.size());
   if (FPrevHot >= 0 && FPrevHot < count) {
     auto& prev = *FObjects[FPrevHot];
-    if (prev.Enabled && prev.Visible) prev.MouseLeave();
+    if (prev.Enabled && prev.Visible) {
+      prev.MouseLeave();
+      HideObjectHintOf(prev);
+    }
   }
-  if (FHot >= 0 && FHot < count) FObjects[FHot]->MouseEnter();
+  if (FHot >= 0 && FHot < count) {
+    FObjects[FHot]->MouseEnter();
+    ShowObjectHintOf(*FObjects[FHot]);
+  }
+}
+
+void TsfSkinForm::ShowObjectHintOf(const TsfActiveSkinObject& object) {
+  if (FShowObjectHint && FSkinHint && !object.Hint.empty()) FSkinHint->ShowObjectHint(object.Hint);
+}
+
+void TsfSkinForm::HideObjectHintOf(const TsfActiveSkinObject& object) {
+  if (FShowObjectHint && FSkinHint && !object.Hint.empty()) FSkinHint->HideObjectHint();
+}
+
+void TsfSkinForm::HideObjectHint() {
+  if (FShowObjectHint && FSkinHint) FSkinHint->HideObjectHint();
 }
 
 void TsfSkinForm::PressObject(TMouseButton button, TPoint p) {
