@@ -247,15 +247,12 @@ TEST_F(SkinDataTest, SourceWithoutDataChangesNothing) {
   Data->SetCompressedStoredSkin(nullptr);
 }
 
-TEST_F(SkinDataTest, UnknownPackageVersionLeavesTheSkinEmptyWithoutAnError) {
+TEST_F(SkinDataTest, PackageOfALaterVersionIsReportedAndLeavesTheSkinEmpty) {
   SetPackage(*Stored, MakePackage());
   Data->LoadStoredSkin(*Stored);
   Bytes raw = WriteSkinPackage(MakePackage());
   raw[0] = 4;
-  Stored->SetCompressedData(ZCompress(raw));
-  Log.clear();
-  Data->LoadStoredSkin(*Stored);
-  ExpectLeftEmpty();
+  ExpectFailedLoad(ZCompress(raw), "The skin package is of a version above 3, which is not supported");
 }
 
 TEST_F(SkinDataTest, CorruptDataLeavesTheSkinEmpty) {
