@@ -110,6 +110,10 @@ void TsfSkinData::LoadStoredSkin(const TsfCompressedStoredSkin& skin) {
   } catch (...) {
     // Nothing of a half-read skin stays; the load is left marked as running.
     ClearSkin();
+    // The forms let go of the old skin on the before-change message and wait for
+    // the new one: they are told there is none, so that frames and controls draw
+    // their plain look instead of an empty frame. No after-change message follows.
+    BroadcastSkinMessage(WM_SD_CHANGE);
     throw;
   }
   FSkinEmpty = false;

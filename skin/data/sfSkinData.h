@@ -57,7 +57,9 @@ class TsfSkinData : public TComponent {
 
   // Replaces the whole skin with the package of `skin`. A source without data changes
   // nothing. Errors (corrupt or cut-off data, a package of a version above 3, a bad
-  // picture, a malformed rect or point) pass to the caller and leave the skin empty.
+  // picture, a malformed rect or point) pass to the caller and leave the skin empty,
+  // still marked as loading; the forms get the change message all the same, so that
+  // they draw their plain look, but no after-change message.
   void LoadStoredSkin(const TsfCompressedStoredSkin& skin);
 
   // The position of the first definition whose IDName equals `name` exactly; -1 when

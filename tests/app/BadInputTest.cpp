@@ -18,6 +18,7 @@
 #include "skin/data/sfEmbeddedSkin.h"
 #include "skin/data/sfSkinData.h"
 #include "skin/data/sfZLib.h"
+#include "skin/frame/sfSkinForm.h"
 #include "ui/Clipboard.h"
 #include "ui/IniFile.h"
 #include "ui/Screen.h"
@@ -165,7 +166,8 @@ TBadInput SkinCutAt(size_t cut) {
           {"The window's skin could not be loaded: Stream read error."},
           [](BadInputTest& t) {
             EXPECT_TRUE(t.Form->sfSkinData1->SkinEmpty());
-            EXPECT_EQ(t.Form->sfTb->DefinitionIndex(), -1);  // plain
+            EXPECT_FALSE(t.Form->sfSkinForm1->SkinChanging());  // draws its plain frame
+            EXPECT_EQ(t.Form->sfTb->DefinitionIndex(), -1);      // plain
             t.ExpectCategoriesListed();
           }};
 }
@@ -196,6 +198,7 @@ std::vector<TBadInput> Rows() {
                    "which is not supported."},
                   [](BadInputTest& t) {
                     EXPECT_TRUE(t.Form->sfSkinData1->SkinEmpty());
+                    EXPECT_FALSE(t.Form->sfSkinForm1->SkinChanging());
                     EXPECT_EQ(t.Form->sfTb->DefinitionIndex(), -1);
                     t.ExpectCategoriesListed();
                   }});

@@ -125,8 +125,11 @@ class SkinDataTest : public testing::Test {
   void ExpectLeftEmpty() {
     EXPECT_TRUE(Data->SkinEmpty());
     EXPECT_TRUE(Data->LoadInProgress());
+    // The forms are told the skin changed (to none), so they show their plain look.
     EXPECT_EQ(Log, (std::vector<TReceived>{{"owner", WM_SD_BEFORECHANGE},
-                                           {"other", WM_SD_BEFORECHANGE}}));
+                                           {"other", WM_SD_BEFORECHANGE},
+                                           {"owner", WM_SD_CHANGE},
+                                           {"other", WM_SD_CHANGE}}));
     EXPECT_TRUE(Data->ControlDefs.empty());
     EXPECT_TRUE(Data->ObjectDefs.empty());
     EXPECT_EQ(Data->ActivePictureCount(), 0);
