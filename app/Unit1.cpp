@@ -116,10 +116,14 @@ void TForm1::CreateSkinComponents() {
            sfTb, sfPanel_Bottom, sfCbb, sfPanel_MidMid, sfLB, sfSkinStatusBar1})
     control->SetSkinData(sfSkinData1);
   // The window is still made when its skin cannot be had: the error is reported
-  // like any other of its creation and the controls keep their plain look.
+  // like any other of its creation, saying what failed, and the controls keep
+  // their plain look.
   try {
-    sfCompressedStoredSkin1->SetCompressedData(LoadEmbeddedSkinResource(kStoredSkinResource));
+    sfCompressedStoredSkin1->SetCompressedData(StoredSkinSource ? StoredSkinSource()
+                                                                : LoadEmbeddedSkinResource(kStoredSkinResource));
     sfSkinData1->SetCompressedStoredSkin(sfCompressedStoredSkin1);
+  } catch (const Exception& e) {
+    Application->HandleException(Exception("The window's skin could not be loaded: " + e.Message()));
   } catch (...) {
     HandleEventException();
   }

@@ -1,8 +1,11 @@
 #pragma once
 // The main window: the category bar, the effect list, the code view, the
 // actions on the shown effect, the hidden admin row and the link labels.
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/Form.h"
 
@@ -87,6 +90,10 @@ class TForm1 : public TForm {
   void Timer1Timer(TObject* Sender);
   void FxURLLabel2Click(TObject* Sender);
 
+  // The zlib stream of the stored skin the window loads while it is made: the
+  // program's own resource unless set (tests hand in packages of their own).
+  static inline std::function<std::vector<std::uint8_t>()> StoredSkinSource;
+
  private:
   void CreateToolBar();
   void CreateBottomPanel();
@@ -105,6 +112,7 @@ class TForm1 : public TForm {
   std::wstring RunSaveDialog();
 
   std::unique_ptr<TIniFile> SettingsFile;
+  bool SettingsOversized = false;  // the settings file is far too large to be ours
   int AdCounter = 0;
 };
 

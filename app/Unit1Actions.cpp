@@ -26,7 +26,7 @@ void TForm1::WriteCodeViewTo(const std::wstring& file) {
   std::ofstream out(std::filesystem::path(file), std::ios::binary | std::ios::trunc);
   if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
-  if (!out) throw EInOutError("Cannot create file \"" + PathToAnsi(file) + "\"");
+  if (!out) throw EInOutError("Cannot create file \"" + PathToAnsi(std::filesystem::absolute(file).wstring()) + "\"");
 }
 
 void TForm1::sfSkinXFormButton2Click(TObject*) {

@@ -3,6 +3,8 @@
 
 #include "app/Unit1.h"
 
+#include <filesystem>
+
 #include "app/CatalogueAccess.h"
 #include "app/WindowPlacement.h"
 #include "controls/FxLabel.h"
@@ -23,12 +25,30 @@ void TForm1::FormCreate(TObject*) {
   LoadCategories();
 }
 
+namespace {
+
+// The settings file holds two integers, a few dozen bytes. One of more than this
+// was not written by the program, and reading and rewriting it through the
+// platform's profile functions takes seconds each time.
+constexpr std::uintmax_t kLargestSettingsFile = 1 << 20;
+
+bool IsOversized(const std::wstring& file) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(file, ec);
+  return !ec && size > kLargestSettingsFile;
+}
+
+}  // namespace
+
 void TForm1::LoadWindowSettings() {
   SettingsFile = std::make_unique<TIniFile>(ExeFolder() + L"Vexmark.ini");
+  // An oversized file is set aside: the window starts centred, and closing it
+  // writes a new file in its place.
+  SettingsOversized = IsOversized(SettingsFile->FileName());
   int dx = Screen->Width() - Width();
   int dy = Screen->Height() - Height();
-  int left = SettingsFile->ReadInteger("MainForm", "Left", dx / 2);
-  int top = SettingsFile->ReadInteger("MainForm", "Top", dy / 2);
+  int left = SettingsOversized ? dx / 2 : SettingsFile->ReadInteger("MainForm", "Left", dx / 2);
+  int top = SettingsOversized ? dy / 2 : SettingsFile->ReadInteger("MainForm", "Top", dy / 2);
   TPoint place = PlaceWindow(Screen->Width(), Screen->Height(), Width(), Height(), left, top);
   SetLeft(place.x);
   SetTop(place.y);
@@ -44,6 +64,11 @@ void TForm1::FormClose(TObject*, TCloseAction&) {
   // A settings file that cannot be written must not keep the window open for
   // good: the error is reported once and the window closes, losing only its place.
   try {
+    if (SettingsOversized) {
+      std::error_code ec;
+      std::filesystem::remove(SettingsFile->FileName(), ec);
+      SettingsOversized = false;
+    }
     SettingsFile->WriteInteger("MainForm", "Left", Left());
     SettingsFile->WriteInteger("MainForm", "Top", Top());
   } catch (const Exception& e) {

@@ -20,6 +20,8 @@ namespace {
 constexpr size_t kSaltLength = 16;
 constexpr size_t kKeyLength = 32;
 constexpr int kKeyRounds = 64007;
+// The salt and one page of the smallest page size: no catalogue file is shorter.
+constexpr std::uintmax_t kSmallestFile = kSaltLength + 512;
 
 std::string PathText(const std::filesystem::path& fileName) {
   std::error_code ec;
@@ -30,15 +32,18 @@ std::string PathText(const std::filesystem::path& fileName) {
 }  // namespace
 
 TDatabase::TDatabase(const std::filesystem::path& fileName, const std::string& password,
-                     TOpenMode mode) {
+                     TOpenMode mode)
+    : FFileText(PathText(fileName)) {
   std::error_code ec;
   int flags = SQLITE_OPEN_READWRITE;
   if (mode == omExisting) {
     if (!std::filesystem::is_regular_file(fileName, ec))
-      throw EDatabaseError("Could not find file '" + PathText(fileName) + "'.");
+      throw EDatabaseError("Could not find file '" + FFileText + "'.");
+    // An empty or cut-short file would read as a new, empty database.
+    if (std::filesystem::file_size(fileName, ec) < kSmallestFile || ec) RaiseDamaged();
   } else {
     if (std::filesystem::exists(fileName, ec) || ec)
-      throw EDatabaseError("Could not create file '" + PathText(fileName) + "': it already exists.");
+      throw EDatabaseError("Could not create file '" + FFileText + "': it already exists.");
     flags |= SQLITE_OPEN_CREATE;
   }
   if (mode == omExisting && !password.empty() && OpenWithDerivedKey(fileName, password, flags)) return;
@@ -130,15 +135,20 @@ void TDatabase::ApplyKey(const std::string& password) {
   if (password.empty()) return;
   const std::string key = AnsiToUtf8(password);
   if (sqlite3_key(FHandle, key.data(), static_cast<int>(key.size())) != SQLITE_OK)
-    throw EDatabaseError("Not a valid password.");
+    throw EDatabaseError("Not a valid password, or not a catalogue file: '" + FFileText + "'.");
 }
 
 // The key is only tried when the first page is read: a wrong key (or a key given
 // for a file without one, or none for a file with one) makes the file unreadable.
 void TDatabase::CheckReadable() {
   const int rc = sqlite3_exec(FHandle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
-  if (rc == SQLITE_NOTADB) throw EDatabaseError("Not a valid password.");
+  if (rc == SQLITE_NOTADB)
+    throw EDatabaseError("Not a valid password, or not a catalogue file: '" + FFileText + "'.");
   if (rc != SQLITE_OK) RaiseLastError();
+}
+
+void TDatabase::RaiseDamaged() const {
+  throw EDatabaseError("The catalogue file '" + FFileText + "' is damaged.");
 }
 
 void TDatabase::Execute(const std::string& sql) {
@@ -151,9 +161,13 @@ void TDatabase::Rollback() noexcept {
 
 std::int64_t TDatabase::LastInsertRowId() const { return sqlite3_last_insert_rowid(FHandle); }
 
+// Every failure names the file it happened in. Pages that do not decrypt or do not
+// hang together once the file is open mean a damaged file, not a wrong password.
 void TDatabase::RaiseLastError() const {
-  const char* message = FHandle ? sqlite3_errmsg(FHandle) : "out of memory";
-  throw EDatabaseError("SQL error: " + Utf8ToAnsi(message));
+  if (!FHandle) throw EDatabaseError("SQL error: out of memory");
+  const int code = sqlite3_errcode(FHandle) & 0xFF;
+  if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) RaiseDamaged();
+  throw EDatabaseError("SQL error: " + Utf8ToAnsi(sqlite3_errmsg(FHandle)) + " (" + FFileText + ")");
 }
 
 TStatement::TStatement(TDatabase& database, const std::string& sql) : FDatabase(database) {

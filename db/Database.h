@@ -27,8 +27,10 @@ class TDatabase {
   enum TOpenMode { omExisting, omCreateNew };
   // Opens the file under `password` (code page 936; empty: a file without a key).
   // omExisting never creates a file: a missing one raises "Could not find file
-  // '<full path>'.", a refused password "Not a valid password.". omCreateNew makes a
-  // new file and refuses one that exists.
+  // '<full path>'.", a refused password (which a file that is no catalogue at all
+  // looks like) "Not a valid password, or not a catalogue file: '<full path>'.", a
+  // cut-short or otherwise damaged file "The catalogue file '<full path>' is
+  // damaged.". omCreateNew makes a new file and refuses one that exists.
   TDatabase(const std::filesystem::path& fileName, const std::string& password, TOpenMode mode);
   ~TDatabase();
   // Starts deriving, on a thread of its own, the key the file's first connection
@@ -45,7 +47,7 @@ class TDatabase {
   void Rollback() noexcept;
   std::int64_t LastInsertRowId() const;
   sqlite3* Handle() const { return FHandle; }
-  // EDatabaseError with the engine's message for the last failed call.
+  // EDatabaseError with the engine's message for the last failed call and the file's path.
   [[noreturn]] void RaiseLastError() const;
 
  private:
@@ -54,7 +56,9 @@ class TDatabase {
   bool OpenWithDerivedKey(const std::filesystem::path& fileName, const std::string& password, int flags);
   void ApplyKey(const std::string& password);
   void CheckReadable();
+  [[noreturn]] void RaiseDamaged() const;
 
+  std::string FFileText;  // the full path, for messages
   sqlite3* FHandle = nullptr;
 };
 

@@ -106,10 +106,14 @@ void TsfSkinData::LoadStoredSkin(const TsfCompressedStoredSkin& skin) {
   BroadcastSkinMessage(WM_SD_BEFORECHANGE);
   ClearSkin();
   try {
-    if (!ReadSkin(skin)) return;
+    ReadSkin(skin);
   } catch (...) {
     // Nothing of a half-read skin stays; the load is left marked as running.
     ClearSkin();
+    // The forms let go of the old skin on the before-change message and wait for
+    // the new one: they are told there is none, so that frames and controls draw
+    // their plain look instead of an empty frame. No after-change message follows.
+    BroadcastSkinMessage(WM_SD_CHANGE);
     throw;
   }
   FSkinEmpty = false;
@@ -118,9 +122,11 @@ void TsfSkinData::LoadStoredSkin(const TsfCompressedStoredSkin& skin) {
   BroadcastSkinMessage(WM_SD_AFTERCHANGE);
 }
 
-bool TsfSkinData::ReadSkin(const TsfCompressedStoredSkin& skin) {
+void TsfSkinData::ReadSkin(const TsfCompressedStoredSkin& skin) {
   std::optional<TsfSkinPackage> package = UnpackSkinPackage(skin.PackedBytes());
-  if (!package) return false;
+  // A package of a later version is not read; that is reported like any other
+  // skin that cannot be loaded, so that it does not pass as a plain look by choice.
+  if (!package) throw EsfReadError("The skin package is of a version above 3, which is not supported");
   LoadPicture(*FMainPicture, package->MainPicture);
   LoadPicture(*FInactivePicture, package->InactivePicture);
   LoadPicture(*FMaskPicture, package->MaskPicture);
@@ -141,7 +147,6 @@ bool TsfSkinData::ReadSkin(const TsfCompressedStoredSkin& skin) {
   SkinColors = def.SkinColors;
   ObjectDefs = std::move(def.ObjectDefs);
   ControlDefs = std::move(def.ControlDefs);
-  return true;
 }
 
 int TsfSkinData::FindObjectDef(std::string_view name) const {

@@ -56,9 +56,10 @@ class TsfSkinData : public TComponent {
   bool LoadInProgress() const { return FLoadInProgress; }
 
   // Replaces the whole skin with the package of `skin`. A source without data changes
-  // nothing. Errors (corrupt data, a bad picture, a malformed rect or point) pass to
-  // the caller and leave the skin empty; a package of an unknown version leaves it
-  // empty without an error.
+  // nothing. Errors (corrupt or cut-off data, a package of a version above 3, a bad
+  // picture, a malformed rect or point) pass to the caller and leave the skin empty,
+  // still marked as loading; the forms get the change message all the same, so that
+  // they draw their plain look, but no after-change message.
   void LoadStoredSkin(const TsfCompressedStoredSkin& skin);
 
   // The position of the first definition whose IDName equals `name` exactly; -1 when
@@ -102,8 +103,7 @@ class TsfSkinData : public TComponent {
 
  private:
   void LoadSkinListItem(int index);
-  // False for a package of an unknown version.
-  bool ReadSkin(const TsfCompressedStoredSkin& skin);
+  void ReadSkin(const TsfCompressedStoredSkin& skin);
 
   bool FSkinnableForm = true;
   bool FEnableSkinEffects = true;

@@ -101,7 +101,9 @@ std::optional<TsfSkinPackage> ReadSkinPackage(std::span<const std::uint8_t> data
   // count fails at the first missing picture instead of reserving anything.
   std::int32_t count = reader.Int32();
   for (std::int32_t i = 0; i < count; ++i) package.ActivePictures.push_back(reader.Bmp());
+  // A package always ends in its definition text: none at all means it was cut off.
   package.DefinitionText = reader.Rest();
+  if (package.DefinitionText.empty()) ReadError();
   return package;
 }
 

@@ -86,9 +86,10 @@ TEST_F(QueryOpenErrorsTest, MissingFileIsNamedAndNotCreated) {
 }
 
 TEST_F(QueryOpenErrorsTest, WrongOrMissingPasswordIsRefused) {
-  EXPECT_EQ(OpenError(CatalogueConnectionString(File(), "qorvint483"), "select * from spect"),
-            "Not a valid password.");
-  EXPECT_EQ(OpenError(CatalogueConnectionString(File(), ""), "select * from spect"), "Not a valid password.");
+  const std::string refused =
+      "Not a valid password, or not a catalogue file: '" + PathToAnsi(File().wstring()) + "'.";
+  EXPECT_EQ(OpenError(CatalogueConnectionString(File(), "qorvint483"), "select * from spect"), refused);
+  EXPECT_EQ(OpenError(CatalogueConnectionString(File(), ""), "select * from spect"), refused);
   // The keys of the connection string match in any letter case and order.
   Rs->SetConnectionString("data source=" + PathToAnsi(File().wstring()) +
                           ";JET OLEDB:DATABASE PASSWORD=qorvint482");

@@ -129,12 +129,13 @@ TEST(SkinPackage, VersionsCountsAndTextEnd) {
 TEST(SkinPackage, CutOffPackagesAreReadErrors) {
   Bytes bytes = WriteSkinPackage(SamplePackage());
   size_t textStart = bytes.size() - SamplePackage().DefinitionText.size();
-  for (size_t cut = 0; cut < textStart; ++cut) {
+  // Cut right before the definition text too: a package always ends in one.
+  for (size_t cut = 0; cut <= textStart; ++cut) {
     Bytes part(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut));
     EXPECT_EQ(ErrorOf(part), "Stream read error") << "cut at " << cut;
   }
-  Bytes noText(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(textStart));
-  EXPECT_EQ(ErrorOf(noText), "no error");
+  Bytes oneByte(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(textStart + 1));
+  EXPECT_EQ(ErrorOf(oneByte), "no error");
 }
 
 TEST(SkinPackage, BadPictureSizesAndCounts) {
@@ -144,6 +145,7 @@ TEST(SkinPackage, BadPictureSizesAndCounts) {
     b.push_back(0);
     Append(b, bmp);
     b.insert(b.end(), {1, 1, 0, 0, 0, 0});
+    AppendText(b, "[a]");
     return b;
   };
   auto setSize = [](Bytes bmp, std::uint32_t size) {
