@@ -191,7 +191,7 @@ TEST_F(QueryOpenErrorsTest, KeyPreparedAheadOpensOnlyUnderItsPassword) {
   TDatabase::PrepareKey(File(), "qorvint483");
   EXPECT_EQ(RowCount(), 2);
   EXPECT_EQ(OpenError(CatalogueConnectionString(File(), "qorvint483"), "select * from spect"),
-            "Not a valid password.");
+            "Not a valid password, or not a catalogue file: '" + PathToAnsi(File().wstring()) + "'.");
   const auto missing = Folder / "none.nht";
   TDatabase::PrepareKey(missing, CataloguePassword);
   EXPECT_FALSE(std::filesystem::exists(missing));
