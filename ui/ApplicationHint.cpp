@@ -22,6 +22,16 @@ TControl* WindowOf(TControl* control) {
   return control;
 }
 
+// Whether the window at a screen point is the control's own (or one of its
+// children): a menu or a window that has come up over the control since the
+// pointer came to rest there hides it, and its hint is not wanted any more.
+bool ControlAt(TControl* control, TPoint screen) {
+  auto* owner = dynamic_cast<TWinControl*>(WindowOf(control));
+  if (!owner || !owner->HandleAllocated()) return false;
+  HWND under = WindowFromPoint({screen.x, screen.y});
+  return under == owner->HandleValue() || IsChild(owner->HandleValue(), under);
+}
+
 }  // namespace
 
 void TApplication::SetShowHint(bool value) {
@@ -162,7 +172,7 @@ void TApplication::StopHintTimer() {
 
 void TApplication::HintTimerExpired() {
   StopHintTimer();
-  if (FHintTimerShows)
+  if (FHintTimerShows && FHintControl && ControlAt(FHintControl, FHintMouse))
     ActivateHint(FHintMouse);
   else
     CancelHint();

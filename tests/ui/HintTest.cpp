@@ -340,3 +340,23 @@ TEST_F(HintTest, HandleCountsStayAfterAHundredShowings) {
   for (size_t i = 0; i < before.size(); ++i)
     EXPECT_EQ(LiveHandles(static_cast<THandleKind>(i)), before[i]) << i;
 }
+
+// A window that comes up over the control while the pause runs (the control's own
+// drop-down menu, say) takes the hint away: it is not shown over that window.
+TEST_F(HintTest, NoHintOverAWindowThatCameUpMeanwhile) {
+  Application->SetHintPause(150);
+  MoveOver(hinted, 20, 20);
+  ASSERT_EQ(Application->HintControl(), hinted);
+  TPoint at = hinted->ClientToScreen({0, 0});
+  HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"EDIT", L"", WS_POPUP | WS_VISIBLE,
+                               at.x, at.y, 100, 60, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(cover);
+  // The pointer leaves the control for the new window; a late move reported to the
+  // control (as a modal menu loop hands it on) starts the pause again.
+  PumpUntil([] { return false; }, 50);
+  SendMessageW(hinted->Handle(), WM_MOUSEMOVE, 0, PointParam(21, 20));
+  ASSERT_EQ(Application->HintControl(), hinted);
+  PumpUntil([] { return Application->HintShowing(); }, 400);
+  EXPECT_FALSE(Application->HintShowing());
+  DestroyWindow(cover);
+}
