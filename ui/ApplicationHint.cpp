@@ -69,10 +69,15 @@ void TApplication::HintMessage(TWinControl* window, unsigned msg, std::uintptr_t
     case WM_ACTIVATEAPP:
       if (!wParam) CancelHint();
       return;
-    case WM_NCMOUSEMOVE:
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
     case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
+      // A pressed control shows no hint again until the pointer has left it: what
+      // the press opened (a drop-down menu, say) is not to be covered by it.
+      if (FHintControl) FHintPressed = FHintControl;
+      CancelHint();
+      return;
+    case WM_NCMOUSEMOVE:
     case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_MOUSEWHEEL:
       CancelHint();
       return;
@@ -84,10 +89,12 @@ void TApplication::HintMouseMove(TControl* control, TPoint screen) {
   if (!FShowHint) return;
   TControl* hinted = control;
   while (hinted && !hinted->ShowHint()) hinted = hinted->Parent();
+  if (hinted != FHintPressed) FHintPressed = nullptr;
   if (!hinted || GetShortHint(hinted->Hint()).empty()) {
     CancelHint();
     return;
   }
+  if (hinted == FHintPressed) return;
   if (hinted == FHintControl && FHintCursorRect.Contains(screen)) return;
   // Moving on from a hint that is up shows the next one sooner.
   const bool wasActive = FHintActive;

@@ -206,6 +206,7 @@ TEST_F(HintTest, HidesOnLeavingClickingTypingAndDeactivation) {
   SendMessageW(hinted->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
   SendMessageW(hinted->Handle(), WM_LBUTTONUP, 0, PointParam(20, 20));
   EXPECT_FALSE(Application->HintShowing());
+  MoveOver(plain, 20, 20);  // a pressed control's hint waits for the pointer to leave
 
   ASSERT_TRUE(showAgain());
   SendMessageW(hinted->Handle(), WM_KEYDOWN, VK_DOWN, 0);
@@ -359,4 +360,18 @@ TEST_F(HintTest, NoHintOverAWindowThatCameUpMeanwhile) {
   PumpUntil([] { return Application->HintShowing(); }, 400);
   EXPECT_FALSE(Application->HintShowing());
   DestroyWindow(cover);
+}
+
+// After a press the control's hint waits until the pointer has been elsewhere.
+TEST_F(HintTest, APressedControlShowsItsHintOnlyAfterThePointerLeftIt) {
+  ASSERT_TRUE(ShowOn(hinted, 20, 20));
+  SendMessageW(hinted->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
+  SendMessageW(hinted->Handle(), WM_LBUTTONUP, 0, PointParam(20, 20));
+  EXPECT_FALSE(Application->HintShowing());
+  MoveOver(hinted, 25, 22);
+  EXPECT_EQ(Application->HintControl(), nullptr);
+  PumpUntil([] { return Application->HintShowing(); }, 200);
+  EXPECT_FALSE(Application->HintShowing());
+  MoveOver(plain, 20, 20);
+  EXPECT_TRUE(ShowOn(hinted, 20, 20));
 }
