@@ -179,6 +179,9 @@ void TsfSkinFileListView::SortItems() {
 }
 
 void TsfSkinFileListView::RebuildColumns() {
+  // The window first: making it builds the columns of a details view already, and
+  // those are cleared with the rest instead of being added to.
+  Handle();
   ClearColumns();
   if (!FCurrent) return;
   HDC dc = GetDC(HandleValue());

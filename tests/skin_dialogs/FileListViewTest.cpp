@@ -211,3 +211,22 @@ TEST(FileListView, ItemsShowTheNamesTheShellGivesThem) {
     EXPECT_EQ(f.List->Folders(i).DisplayName(), fresh->DisplayName()) << i;
   }
 }
+
+// Details chosen before the list has its window, as the dialog gives it the view of
+// its last run: each column is there once, as after choosing details later.
+TEST(FileListView, DetailsChosenBeforeTheWindowHaveEachColumnOnce) {
+  auto form = MakeSizedForm(500, 400);
+  auto* list = new TsfSkinFileListView(form.get());
+  list->SetParent(form.get());
+  list->SetBounds(0, 0, 400, 300);
+  list->SetViewStyle(vsReport);
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  list->GoToPath(PathToAnsi(temp));
+  form->Show();
+  const int columns = list->ColumnCount();
+  ASSERT_GE(columns, 1);
+  list->SetViewStyle(vsList);
+  list->SetViewStyle(vsReport);
+  EXPECT_EQ(list->ColumnCount(), columns);
+}
