@@ -43,7 +43,7 @@ bool IsOversized(const std::wstring& file) {
 void TForm1::LoadWindowSettings() {
   SettingsFile = std::make_unique<TIniFile>(ExeFolder() + L"Vexmark.ini");
   // An oversized file is set aside: the window starts centred, and closing it
-  // writes a new file in its place.
+  // moves the file to "Vexmark.ini.bak" and writes a new one in its place.
   SettingsOversized = IsOversized(SettingsFile->FileName());
   int dx = Screen->Width() - Width();
   int dy = Screen->Height() - Height();
@@ -65,8 +65,14 @@ void TForm1::FormClose(TObject*, TCloseAction&) {
   // good: the error is reported once and the window closes, losing only its place.
   try {
     if (SettingsOversized) {
+      // Kept, not deleted: it is not ours, but it may be someone's. Should it not
+      // move, the place is written into it as into any other.
+      const std::filesystem::path file = SettingsFile->FileName();
+      std::filesystem::path aside = file;
+      aside += L".bak";
       std::error_code ec;
-      std::filesystem::remove(SettingsFile->FileName(), ec);
+      if (!std::filesystem::is_directory(aside, ec)) std::filesystem::remove(aside, ec);
+      std::filesystem::rename(file, aside, ec);
       SettingsOversized = false;
     }
     SettingsFile->WriteInteger("MainForm", "Left", Left());

@@ -285,9 +285,13 @@ std::vector<TBadInput> Rows() {
                     t.ExpectCentred();
                     t.Form->SetLeft(33);
                     t.CloseQuickly();
-                    // A settings file of the program's own takes its place.
+                    // A settings file of the program's own takes its place; the big one
+                    // is kept beside it.
                     EXPECT_LT(std::filesystem::file_size(t.Settings()), 100u);
                     EXPECT_EQ(TIniFile(t.Settings().wstring()).ReadInteger("MainForm", "Left", 0), 33);
+                    std::filesystem::path aside = t.Settings();
+                    aside += ".bak";
+                    EXPECT_GE(std::filesystem::file_size(aside), 50u << 20);
                   }});
   rows.push_back({"SettingsIsAFolder",
                   [](BadInputTest& t) {
