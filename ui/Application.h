@@ -123,8 +123,8 @@ class TApplication : public TComponent {
   int FHintPause = 500, FHintShortPause = 50, FHintHidePause = 2500;
   THintWindow* FHintWindow = nullptr;  // owned by the application
   TControl* FHintControl = nullptr;
-  // The control last pressed, only ever compared: its hint waits until the pointer
-  // has been elsewhere.
+  // The control last pressed, only ever compared: it shows no hint while the pointer
+  // stays on it, and is forgotten when the pointer moves to another control.
   const TControl* FHintPressed = nullptr;
   TTimer* FHintTimer = nullptr;        // owned by the application
   bool FHintTimerShows = false;

@@ -72,8 +72,8 @@ void TApplication::HintMessage(TWinControl* window, unsigned msg, std::uintptr_t
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
     case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
-      // A pressed control shows no hint again until the pointer has left it: what
-      // the press opened (a drop-down menu, say) is not to be covered by it.
+      // A pressed control shows no hint while the pointer stays on it: what the
+      // press opened (a drop-down menu, say) is not to be covered by it.
       if (FHintControl) FHintPressed = FHintControl;
       CancelHint();
       return;
@@ -125,8 +125,8 @@ void TApplication::ActivateHint(TPoint cursorPos) {
   info.HintStr = GetShortHint(FHintControl->Hint());
   bool canShow = true;
   if (OnShowHint) OnShowHint(info.HintStr, canShow, info);
-  // Refused or emptied: this control stays the hint control, so the hint is not tried
-  // again until the mouse leaves it.
+  // Refused or emptied: this control stays the hint control, so the hint is not
+  // tried again while the mouse stays on it.
   if (!canShow || info.HintStr.empty() || !FHintControl) {
     FHintActive = false;
     HideHint();

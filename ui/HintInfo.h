@@ -19,7 +19,7 @@ struct THintInfo {
   TRect CursorRect;        // screen area in which the mouse keeps this hint
   TPoint CursorPos;        // the mouse in the hint control's client coordinates
   int ReshowTimeout = 0;   // > 0: shown again (and OnShowHint asked again) after this
-  int HideTimeout = 0;     // ms until the hint goes; 0 or less keeps it until the mouse leaves
+  int HideTimeout = 0;     // ms the hint stays; 0 or less: it stays while the mouse is on the control
   std::string HintStr;
   void* HintData = nullptr;
 };

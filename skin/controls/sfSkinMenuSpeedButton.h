@@ -1,8 +1,8 @@
 #pragma once
 // TsfSkinMenuSpeedButton: a speed button that drops a skinned popup menu down below
 // itself. The whole button opens the menu, or in track mode only its track part (the
-// rest is a plain speed button). The button stays down until the menu reports that
-// it has closed.
+// rest is a plain speed button). The button is down while its menu is open; the
+// menu's close report (WM_SKINMENU_CLOSED) puts it back up.
 #include "sfSkinSpeedButton.h"
 
 class TsfSkinPopupMenu;

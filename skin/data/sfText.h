@@ -25,8 +25,8 @@ std::string ExtractFileName(std::string_view path);
 // The last character of `text` removed, a two-byte character as a whole (cutting its
 // bytes apart would leave half a character on screen).
 void RemoveLastChar936(std::string& text);
-// `text` as it fits: unchanged when `fits(text)`, otherwise shortened by whole
-// characters until the rest followed by "..." fits, and "..." appended.
+// `text` as it fits: unchanged when `fits(text)`, otherwise the longest run of
+// its leading whole characters that fits with "..." after it, followed by "...".
 std::string ShortenWithEllipsis(std::string_view text,
                                 const std::function<bool(const std::string&)>& fits);
 

@@ -122,7 +122,8 @@ void TsfSkinHintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
   const LONG_PTR ex = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
   if (layered != ((ex & WS_EX_LAYERED) != 0)) {
     SetWindowLongPtrW(wnd, GWL_EXSTYLE, layered ? ex | WS_EX_LAYERED : ex & ~WS_EX_LAYERED);
-    // A layered window shows nothing until it is given its alpha.
+    // A layered window without an alpha of its own is invisible: mark the alpha
+    // unset so that it is given one below.
     FAlpha = layered ? -1 : 255;
   }
   if (animate) {

@@ -184,9 +184,9 @@ TEST_F(SoakTest, ALongSessionGivesBackEveryHandle) {
   Print("before the dialog", beforeDialog);
   Print("after", after);
   // Every handle the framework makes is counted. The menus' and the drop-down's
-  // windows keep the image they last drew (a memory DC with its bitmap) until the
-  // skin changes, so whether such a pair is held at a count depends on what was
-  // shown last: two of a kind either way; a leak of one per step would be hundreds.
+  // windows hold the image they last drew (a memory DC with its bitmap), freed on
+  // the next skin change, so whether such a pair is held at a count depends on what
+  // was shown last: two of a kind either way; a leak of one per step would be hundreds.
   for (size_t i = 0; i < kKinds.size(); ++i)
     EXPECT_NEAR(after.Framework[i], before.Framework[i], 2) << kKindNames[i];
   // Kernel handles: the catalogue file is opened and closed by every statement and

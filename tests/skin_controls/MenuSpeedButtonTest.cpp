@@ -1,5 +1,6 @@
-// The menu speed button: which press opens its menu, staying down until the menu
-// closes, the plain looks with the track part, and our skin's view-menu button.
+// The menu speed button: which press opens its menu, down while the menu is open
+// and up on its close report, the plain looks with the track part, and our skin's
+// view-menu button.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -362,7 +362,8 @@ TEST_F(HintTest, NoHintOverAWindowThatCameUpMeanwhile) {
   DestroyWindow(cover);
 }
 
-// After a press the control's hint waits until the pointer has been elsewhere.
+// After a press the control shows no hint; it does again once the pointer has been
+// on another control.
 TEST_F(HintTest, APressedControlShowsItsHintOnlyAfterThePointerLeftIt) {
   ASSERT_TRUE(ShowOn(hinted, 20, 20));
   SendMessageW(hinted->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
