@@ -1,5 +1,5 @@
 #pragma once
-// The clock and the median every benchmark prints with.
+// The clock, the median and the blit floor every benchmark prints with.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,6 +14,27 @@ inline double Now() {
 }
 
 inline double Median(std::vector<double> v) {
+  if (v.empty()) return 0;
   std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// One BitBlt of a window's size onto the whole window, children included: the floor
+// a paint of that window is measured against.
+inline double BlitFloor(HWND window, int width, int height) {
+  HDC dc = GetDCEx(window, nullptr, DCX_WINDOW | DCX_CACHE);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  PatBlt(memory, 0, 0, width, height, WHITENESS);
+  double t = Now();
+  BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+  GdiFlush();
+  const double spent = Now() - t;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, dc);
+  return spent;
 }

@@ -37,22 +37,6 @@ TStep ResizeStep(HWND window, int width, int height) {
   return {region, Now() - t};
 }
 
-double BlitFloor(HWND window, int width, int height) {
-  HDC dc = GetWindowDC(window);
-  HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  double t = Now();
-  BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-  GdiFlush();
-  double elapsed = Now() - t;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, dc);
-  return elapsed;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "BenchTiming.h"
+
 #include "skin/data/sfCompressedStoredSkin.h"
 #include "skin/data/sfEmbeddedSkin.h"
 #include "skin/data/sfSkinData.h"
@@ -16,31 +18,6 @@
 #include "skin/frame/sfSystemMenu.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
-
-namespace {
-
-double Milliseconds(LONGLONG ticks) {
-  static const LONGLONG frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f.QuadPart;
-  }();
-  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency);
-}
-
-LONGLONG Ticks() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart;
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  const size_t n = times.size();
-  return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   int openings = argc > 1 ? std::max(1, _wtoi(argv[1])) : 100;
@@ -62,10 +39,10 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> times;
     for (int i = 0; i < openings + 2; ++i) {
       // The entries are rebuilt for every opening, as the frame does.
-      LONGLONG start = Ticks();
+      double start = Now();
       BuildSystemMenu(menu->Items(), state, {}, nullptr);
       menu->Popup(200, 150);  // returns after the window's first paint
-      double ms = Milliseconds(Ticks() - start);
+      double ms = Now() - start;
       if (i >= 2) times.push_back(ms);  // the first openings load code and fonts
       menu->Close();
       Application->ProcessMessages();

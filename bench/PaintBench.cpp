@@ -43,24 +43,6 @@ double RepaintAll(HWND window) {
   return Now() - t;
 }
 
-double BlitFloor(HWND window, int width, int height) {
-  // The whole window, children included: the form's own DC would clip them away.
-  HDC dc = GetDCEx(window, nullptr, DCX_WINDOW | DCX_CACHE);
-  HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  PatBlt(memory, 0, 0, width, height, WHITENESS);
-  double t = Now();
-  BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-  GdiFlush();
-  double spent = Now() - t;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, dc);
-  return spent;
-}
-
 // Where a repaint goes: each windowed control repainted alone, its own area only.
 void MeasureEach(TWinControl& parent, int depth) {
   for (int i = 0; i < parent.ControlCount(); ++i) {

@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "BenchTiming.h"
+
 #include "skin/data/sfCompressedStoredSkin.h"
 #include "skin/data/sfEmbeddedSkin.h"
 #include "skin/data/sfSkinData.h"
@@ -18,36 +20,15 @@
 
 namespace {
 
-double Milliseconds(LONGLONG ticks) {
-  static const LONGLONG frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f.QuadPart;
-  }();
-  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency);
-}
-
-LONGLONG Ticks() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart;
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  const size_t n = times.size();
-  return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-}
-
 // Each load goes into a skin data of its own, as at the program's start; making and
 // freeing that object is not timed.
 std::vector<double> TimeLoads(const TsfCompressedStoredSkin& stored, int loads) {
   std::vector<double> times;
   for (int i = 0; i < loads; ++i) {
     auto data = std::make_unique<TsfSkinData>(nullptr);
-    LONGLONG start = Ticks();
+    double start = Now();
     data->LoadStoredSkin(stored);
-    times.push_back(Milliseconds(Ticks() - start));
+    times.push_back(Now() - start);
     if (data->SkinEmpty()) throw Exception("the stored skin did not load");
   }
   return times;
@@ -56,9 +37,9 @@ std::vector<double> TimeLoads(const TsfCompressedStoredSkin& stored, int loads) 
 std::vector<double> TimeInflates(const std::vector<std::uint8_t>& blob, int loads, size_t& size) {
   std::vector<double> times;
   for (int i = 0; i < loads; ++i) {
-    LONGLONG start = Ticks();
+    double start = Now();
     std::vector<std::uint8_t> package = ZDecompress(blob);
-    times.push_back(Milliseconds(Ticks() - start));
+    times.push_back(Now() - start);
     size = package.size();
   }
   return times;
