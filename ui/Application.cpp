@@ -1,13 +1,12 @@
 #include "Application.h"
 
 #include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
 
 #include "Dialogs.h"
 #include "Form.h"
 #include "Messages.h"
 #include "SysUtils.h"
+#include "SystemLibraries.h"
 #include "CodePage.h"
 
 TApplication* Application = new TApplication(nullptr);
@@ -15,14 +14,10 @@ TApplication* Application = new TApplication(nullptr);
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
 
 TApplication::~TApplication() {
-  if (FInitialized) CoUninitialize();
+  ReleaseCom();
 }
 
 void TApplication::Initialize() {
-  if (FInitialized) return;
-  FInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&icc);
   if (FTitle.empty()) {
     std::wstring exe = ExeFileName();
     size_t slash = exe.find_last_of(L"\\/");

@@ -28,7 +28,8 @@ class TApplication : public TComponent {
   explicit TApplication(TComponent* AOwner);
   ~TApplication() override;
 
-  // Prepares the process: COM for the main thread, the common controls.
+  // Gives the application its title from the program file when it has none. COM and
+  // the common controls are prepared where first needed (ui/SystemLibraries.h).
   void Initialize();
 
   const std::string& Title() const { return FTitle; }
@@ -139,7 +140,6 @@ class TApplication : public TComponent {
   std::string FTitle;
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
-  bool FInitialized = false;
 };
 
 extern TApplication* Application;

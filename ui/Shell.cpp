@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "CodePage.h"
+#include "SystemLibraries.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ TCommandLineHandler& CurrentCommandLineHandler() {
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 bool PlatformShellOpen(const TShellRequest& request) {
+  UseCom();
   std::wstring verb = AnsiToWide(request.Verb), file = AnsiToWide(request.File),
                parameters = AnsiToWide(request.Parameters), directory = AnsiToWide(request.Directory);
   if (!request.UseEx) {

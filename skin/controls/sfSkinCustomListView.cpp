@@ -11,6 +11,7 @@
 #include "skin/data/sfResourceStrData.h"
 #include "skin/data/sfSkinData.h"
 #include "ui/CodePage.h"
+#include "ui/SystemLibraries.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ TsfSkinCustomListView::~TsfSkinCustomListView() {
 
 void TsfSkinCustomListView::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
+  UseCommonControls();
   p.WinClassName = WC_LISTVIEWW;
   p.Style |= LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE | LVS_SHOWSELALWAYS | kViewBits[FViewStyle];
   if (!FShowColumnHeaders) p.Style |= LVS_NOCOLUMNHEADER;

@@ -10,6 +10,7 @@
 #include "ui/CodePage.h"
 #include "ui/Exception.h"
 #include "ui/SysUtils.h"
+#include "ui/SystemLibraries.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ const std::pair<const char*, int> kRootNames[] = {
 }  // namespace
 
 TsfShellFolder::TsfShellFolder() {
+  UseCom();
   if (FAILED(SHGetDesktopFolder(&FFolder))) FFolder = nullptr;
   FAbsolute = SpecialFolder(rfDesktop);
   FRelative = FAbsolute;
@@ -84,6 +86,7 @@ TsfShellFolder& TsfShellFolder::Desktop() {
 }
 
 TsfItemIDList TsfShellFolder::SpecialFolder(TRootFolder folder) {
+  UseCom();
   ITEMIDLIST* list = nullptr;
   if (FAILED(SHGetSpecialFolderLocation(nullptr, kRootNames[folder].second, &list)) || !list)
     PathError(kRootNames[folder].first);

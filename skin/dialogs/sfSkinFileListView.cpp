@@ -12,6 +12,7 @@
 #include "ui/CodePage.h"
 #include "ui/Messages.h"
 #include "ui/SysUtils.h"
+#include "ui/SystemLibraries.h"
 
 TsfSkinFileListView::TsfSkinFileListView(TComponent* AOwner) : TsfSkinCustomListView(AOwner) {
   SetOwnerData(true);
@@ -33,6 +34,7 @@ void TsfSkinFileListView::CreateWnd() {
 }
 
 void TsfSkinFileListView::AttachSystemImages() {
+  UseCom();
   SHFILEINFOW info{};
   for (bool large : {false, true}) {
     UINT flags = SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON);

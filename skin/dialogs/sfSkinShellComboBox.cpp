@@ -8,12 +8,14 @@
 #include "skin/controls/sfPopupListBox.h"
 #include "ui/ImageList.h"
 #include "ui/Strings.h"
+#include "ui/SystemLibraries.h"
 
 namespace {
 
 // The shell's image list of small icons, which the entries' icon indexes refer to.
 HIMAGELIST SystemSmallImages() {
   static HIMAGELIST images = [] {
+    UseCom();
     SHFILEINFOW info{};
     return reinterpret_cast<HIMAGELIST>(
         SHGetFileInfoW(L"C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));

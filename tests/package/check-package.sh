@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows package holds exactly the program, its catalogue and the read-me, and
 # the program unpacked alone into a fresh folder starts under Wine to its main window
-# with no error box.
+# with no error box. Its import table names only the libraries every window program
+# loads; the shell, COM and common-control libraries are bound on first use.
 #   check-package.sh ZIP
 set -u
 zip=$1
@@ -21,6 +22,11 @@ trap 'rm -rf "$folder"' EXIT
 (cd "$folder" && cmake -E tar xf "$zip") || fail "the zip does not unpack"
 [ "$(head -c 3 "$folder/README.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
   fail "README.txt does not start with a UTF-8 byte-order mark"
+
+imports=$(x86_64-w64-mingw32-objdump -p "$folder/Tavoro.exe" | sed -n 's/^\tDLL Name: //p' |
+  tr 'A-Z' 'a-z' | LC_ALL=C sort | tr '\n' ' ')
+[ "$imports" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll " ] ||
+  fail "the program imports at load: $imports"
 
 cd "$folder"
 wine ./Tavoro.exe >/dev/null 2>&1 &
