@@ -110,8 +110,9 @@ void TsfSkinScrollBar::SetPageSize(int value) {
 void TsfSkinScrollBar::SetPosition(int value) {
   value = ClampPosition(FMetrics, value);
   if (value == FMetrics.Position) return;
+  const TsfScrollBarLayout before = Layout();
   FMetrics.Position = value;
-  Invalidate();
+  InvalidateIfMoved(before);
   if (OnChange) OnChange(this);
 }
 
@@ -124,8 +125,18 @@ void TsfSkinScrollBar::SetRange(int AMin, int AMax, int APageSize, int APosition
   if (m.Min == FMetrics.Min && m.Max == FMetrics.Max && m.PageSize == FMetrics.PageSize &&
       m.Position == FMetrics.Position)
     return;
+  const TsfScrollBarLayout before = Layout();
   FMetrics = m;
-  Invalidate();
+  InvalidateIfMoved(before);
+}
+
+void TsfSkinScrollBar::InvalidateIfMoved(const TsfScrollBarLayout& before) {
+  const TsfScrollBarLayout now = Layout();
+  for (int part : {sfsbThumb, sfsbHighButton, sfsbLowButton})
+    if (now.Parts[part] != before.Parts[part]) {
+      Invalidate();
+      return;
+    }
 }
 
 void TsfSkinScrollBar::SetSmallChange(int value) {

@@ -80,6 +80,10 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
   bool PartPressed(int part) const { return FCapturedPart == part; }
   void DrawPlainPart(TCanvas& canvas, int part, const TRect& r);
   void DrawSkinThumb(TCanvas& canvas, TBitmap& picture, const TRect& t);
+  // The bar's picture follows its layout, not the values behind it: a change that
+  // leaves every part on the same pixels (a wheel step in a long list moves the
+  // thumb by less than one) asks for no paint.
+  void InvalidateIfMoved(const TsfScrollBarLayout& before);
   void StepButton(int part);
   void PageStep(bool forward);
   bool MouseBeforeThumb() const;

@@ -111,6 +111,32 @@ TEST(ListBoxScrollBar, PositionIsClampedAndOnlyChangesAreReported) {
   EXPECT_EQ(f.Bar->PageSize(), 10);
 }
 
+// The effect list's bar: 769 rows, 19 on a page, 400 pixels tall. Most single
+// steps leave the thumb where it was; those must not cost a paint.
+TEST(ListBoxScrollBar, AsksForAPaintOnlyWhenThumbMoves) {
+  TBarForm f;
+  f.Bar->SetKind(sbVertical);
+  f.Bar->SetBounds(0, 0, 17, 400);
+  f.Bar->SetRange(0, 768, 19, 0);
+  HWND bar = f.Bar->Handle();
+  int moved = 0, still = 0;
+  for (int position = 1; position <= 12; ++position) {
+    UpdateWindow(bar);
+    ASSERT_FALSE(GetUpdateRect(bar, nullptr, FALSE));
+    const TRect before = f.Bar->Layout().Parts[sfsbThumb];
+    f.Bar->SetPosition(position);
+    const bool thumbMoved = f.Bar->Layout().Parts[sfsbThumb] != before;
+    (thumbMoved ? moved : still)++;
+    EXPECT_EQ(GetUpdateRect(bar, nullptr, FALSE) != FALSE, thumbMoved) << "position " << position;
+  }
+  EXPECT_GT(moved, 0);
+  EXPECT_GT(still, 0);
+  // A new range that moves the thumb is painted.
+  UpdateWindow(bar);
+  f.Bar->SetRange(0, 40, 19, 12);
+  EXPECT_TRUE(GetUpdateRect(bar, nullptr, FALSE));
+}
+
 TEST(ListBoxScrollBar, HeldButtonRepeatsAfterADelayAndRightButtonDoesNothing) {
   TPointerGuard pointer;
   TBarForm f;
