@@ -414,6 +414,12 @@ void TsfListBox::Paint() {
   TPaintDC paint(HandleValue());
   TRect area = paint.PaintRect();
   if (area.IsEmpty()) return;
+  if (FColumns <= 0) {
+    // Each row is put on the screen whole from an image of its own and the space
+    // below the rows is filled once: nothing is drawn twice, so no buffer is needed.
+    FContainer->PaintListItems(paint.Get(), area);
+    return;
+  }
   TBufferedPaint buffer(paint.Get(), area);
   FContainer->PaintListItems(buffer.DC(), area);
 }

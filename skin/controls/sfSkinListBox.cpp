@@ -632,13 +632,13 @@ void TsfSkinCustomListBox::PaintListItems(HDC dc, const TRect& area) {
     return;
   }
   int last = std::min(count - 1, top + client.Height() / ih);
-  int bottom = 0;
-  // A scroll by a line leaves one row to paint, not the whole list.
-  for (int i = top; i <= last; ++i) {
-    TRect r = FListBox->ItemRect(i);
-    if (r.Bottom > area.Top && r.Top < area.Bottom) DrawListItem(dc, i, r);
-    bottom = r.Bottom;
-  }
+  // Only the rows under the paint are drawn: a scroll by a few lines leaves those to
+  // paint, not the whole list. Rows are ih tall from the top row down, so the range
+  // follows from the area alone.
+  int first = top + std::max(area.Top, 0) / ih;
+  int through = std::min(last, top + (area.Bottom - 1) / ih);
+  for (int i = first; i <= through; ++i) DrawListItem(dc, i, FListBox->ItemRect(i));
+  int bottom = last >= top ? (last - top + 1) * ih : 0;
   if (bottom >= client.Bottom) return;
   TCanvas canvas(dc);
   FillListBackground(canvas, {0, bottom, client.Right, client.Bottom});

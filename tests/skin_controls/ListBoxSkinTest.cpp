@@ -166,6 +166,32 @@ TEST(ListBoxOurSkin, ItemsArePaintedFromTheItemPictures) {
   EXPECT_TRUE(hasColour(focused, 3938836));
 }
 
+// A paint covering part of the list draws exactly the rows it touches, counted
+// from the top row, and leaves the others alone.
+TEST(ListBoxOurSkin, PaintDrawsOnlyTheRowsUnderTheArea) {
+  TOurSkinForm f;
+  f.Fill(30);
+  f.List->SetTopIndex(5);
+  std::vector<int> drawn;
+  f.List->OnDrawItem = [&](TObject*, TCanvas&, int index, int, int, TRect, TOwnerDrawState) {
+    drawn.push_back(index);
+  };
+  HWND list = f.List->ListBox().Handle();
+  UpdateWindow(list);
+  drawn.clear();
+  // Rows 2 and 3 from the top (21 pixels each), touched by one pixel each.
+  RECT rows{0, 2 * 21 + 20, 50, 3 * 21 + 1};
+  InvalidateRect(list, &rows, FALSE);
+  UpdateWindow(list);
+  EXPECT_EQ(drawn, (std::vector<int>{7, 8}));
+  drawn.clear();
+  // The last whole row and the part row below it.
+  RECT bottom{0, 18 * 21, 50, 404};
+  InvalidateRect(list, &bottom, FALSE);
+  UpdateWindow(list);
+  EXPECT_EQ(drawn, (std::vector<int>{23, 24}));
+}
+
 TEST(ListBoxOurSkin, WithoutTheSkinItemHeightItemsAreRescaledKeepingTheirBorder) {
   TOurSkinForm f;
   f.List->SetUseSkinItemHeight(false);
