@@ -188,6 +188,12 @@ void TsfSkinScrollBar::FetchSkin() {
     CopyScrollBarSkin(*def, FSkinValues);
 }
 
+void TsfSkinScrollBar::ApplySkin() {
+  // A new skin may bring new pictures in the same bitmaps.
+  FThumbPicture.reset();
+  TsfSkinCustomControl::ApplySkin();
+}
+
 TsfScrollBarLayout TsfSkinScrollBar::Layout() const {
   if (Skinned() && SkinPicture())
     return SkinScrollBarLayout(FMetrics, FSkinValues, Width(), Height());
@@ -247,8 +253,22 @@ void TsfSkinScrollBar::DrawSkinThumb(TCanvas& canvas, TBitmap& picture, const TR
   const TRect& image = down ? s.DownThumb : PartHot(sfsbThumb) ? s.ActiveThumb : s.Thumb;
   const TRect& glyph = down ? s.DownGlyph : PartHot(sfsbThumb) ? s.ActiveGlyph : s.Glyph;
   bool vertical = Kind() == sbVertical;
-  TBitmap thumb(t.Width(), t.Height());
-  if (PageSize() != 0 || s.ThumbMinPageSize != 0) {
+  const bool paged = PageSize() != 0 || s.ThumbMinPageSize != 0;
+  const TThumbKey key{&picture, image, glyph, t.Width(), t.Height(), vertical, paged};
+  if (!FThumbPicture || !(key == FThumbKey)) {
+    FThumbPicture = MakeThumb(picture, image, glyph, t, paged);
+    FThumbKey = key;
+  }
+  canvas.Draw(t.Left, t.Top, *FThumbPicture);
+}
+
+std::unique_ptr<TBitmap> TsfSkinScrollBar::MakeThumb(TBitmap& picture, const TRect& image,
+                                                     const TRect& glyph, const TRect& t, bool paged) {
+  const TsfScrollBarSkin& s = FSkinValues;
+  bool vertical = Kind() == sbVertical;
+  auto result = std::make_unique<TBitmap>(t.Width(), t.Height());
+  TBitmap& thumb = *result;
+  if (paged) {
     // The thumb shows the page: its image keeps both ends and the middle follows
     // the length.
     if (vertical)
@@ -269,7 +289,7 @@ void TsfSkinScrollBar::DrawSkinThumb(TCanvas& canvas, TBitmap& picture, const TR
     thumb.SetTransparentColor(s.ThumbTransparentColor);
     thumb.SetTransparent(true);
   }
-  canvas.Draw(t.Left, t.Top, thumb);
+  return result;
 }
 
 // ---- mouse and timer --------------------------------------------------------------

@@ -3,6 +3,7 @@
 // and a thumb, each with normal, hot and pressed looks. It keeps its own range,
 // page and position, repeats arrow and page steps while held and lets the thumb be
 // dragged.
+#include <memory>
 #include <string>
 
 #include "sfScrollBarLayout.h"
@@ -49,6 +50,7 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
   bool Dragging() const { return FDragging; }
 
   void FetchSkin() override;
+  void ApplySkin() override;
   void WndProc(TMessage& message) override;
   // Asks for a paint unless one is already due, so a burst of range changes (a
   // list being filled) costs one request.
@@ -80,6 +82,8 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
   bool PartPressed(int part) const { return FCapturedPart == part; }
   void DrawPlainPart(TCanvas& canvas, int part, const TRect& r);
   void DrawSkinThumb(TCanvas& canvas, TBitmap& picture, const TRect& t);
+  std::unique_ptr<TBitmap> MakeThumb(TBitmap& picture, const TRect& image, const TRect& glyph,
+                                     const TRect& t, bool paged);
   // The bar's picture follows its layout, not the values behind it: a change that
   // leaves every part on the same pixels (a wheel step in a long list moves the
   // thumb by less than one) asks for no paint.
@@ -98,6 +102,17 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
 
   TsfScrollBarMetrics FMetrics;
   TsfScrollBarSkin FSkinValues;
+  // The thumb's last picture and what it was made from: a thumb that only moves
+  // (every scroll of a long list) is drawn again from it. ApplySkin drops it.
+  struct TThumbKey {
+    const TBitmap* Picture = nullptr;
+    TRect Image, Glyph;
+    int Width = 0, Height = 0;
+    bool Vertical = false, Paged = false;
+    friend bool operator==(const TThumbKey&, const TThumbKey&) = default;
+  };
+  TThumbKey FThumbKey;
+  std::unique_ptr<TBitmap> FThumbPicture;
   int FSmallChange = 1;
   int FLargeChange = 1;
   bool FCanFocused = false;

@@ -132,6 +132,26 @@ TEST(ListBoxOurSkin, PagedThumbIsItsPictureInThreeParts) {
   EXPECT_TRUE(glyph);
 }
 
+// The thumb's picture is kept between paints; a moved thumb still shows it, and a
+// skin applied again with new pictures in the same bitmap shows the new ones.
+TEST(ListBoxOurSkin, KeptThumbPictureFollowsMovesAndNewSkins) {
+  TOurSkinForm f;
+  f.Fill(30);
+  TsfSkinScrollBar& bar = *f.List->VScrollBar();
+  const TRect thumb{494, 197, 507, 217};
+  TBitmap image(bar.Width(), bar.Height());
+  TRect t = BarAt(bar, 0, 29, 19, 0).Parts[sfsbThumb];
+  bar.PaintTo(image.Canvas().Handle());
+  t = BarAt(bar, 0, 29, 19, 11).Parts[sfsbThumb];
+  bar.PaintTo(image.Canvas().Handle());
+  EXPECT_EQ(PixelAt(image, t.Left + 6, t.Top + 1), f.PicturePixel(thumb.Left + 6, thumb.Top + 1));
+  const TColor painted = 0x123456;
+  SetPixel(f.Picture().Canvas().Handle(), thumb.Left + 6, thumb.Top + 1, painted);
+  bar.ApplySkin();
+  bar.PaintTo(image.Canvas().Handle());
+  EXPECT_EQ(PixelAt(image, t.Left + 6, t.Top + 1), painted);
+}
+
 TEST(ListBoxOurSkin, ItemsArePaintedFromTheItemPictures) {
   TOurSkinForm f;
   f.Fill(3);
