@@ -1,6 +1,9 @@
 #include "Canvas.h"
 
 #include <windows.h>
+
+#include <cstdint>
+#include <vector>
 // Our method names; the platform's functions are called by their full names.
 #undef DrawText
 #undef TextOut
@@ -11,6 +14,42 @@
 static_assert(sizeof(TPoint) == sizeof(POINT) && alignof(TPoint) == alignof(POINT));
 
 namespace {
+
+// Wine converts a bitmap of another format than the target's pixel by pixel, and
+// under a clip of several rectangles it converts the whole source before clipping:
+// 9 ms for a 782 x 456 panel whose children leave only its edges to show. Copied
+// rectangle by rectangle, only the pixels that show are converted. Returns false
+// when the clip is a single rectangle, none, or too ragged to be worth it.
+bool BlitByClipRectangles(HDC dc, int x, int y, int w, int h, HDC source) {
+  constexpr DWORD kMostRectangles = 32;
+  HRGN clip = CreateRectRgn(0, 0, 0, 0);
+  if (!clip) return false;
+  bool done = false;
+  if (GetClipRgn(dc, clip) == 1) {
+    const DWORD bytes = GetRegionData(clip, 0, nullptr);
+    std::vector<std::uint8_t> buffer(bytes);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (bytes >= sizeof(RGNDATAHEADER) && GetRegionData(clip, bytes, data) == bytes &&
+        data->rdh.nCount > 1 && data->rdh.nCount <= kMostRectangles) {
+      // The clip is in device units; the copy takes logical ones (text mapping mode).
+      POINT viewport{}, window{};
+      GetViewportOrgEx(dc, &viewport);
+      GetWindowOrgEx(dc, &window);
+      const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+      for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+        RECT r = rects[i];
+        OffsetRect(&r, window.x - viewport.x, window.y - viewport.y);
+        RECT target{x, y, x + w, y + h}, piece;
+        if (!IntersectRect(&piece, &r, &target)) continue;
+        BitBlt(dc, piece.left, piece.top, piece.right - piece.left, piece.bottom - piece.top, source,
+               piece.left - x, piece.top - y, SRCCOPY);
+      }
+      done = true;
+    }
+  }
+  DeleteObject(clip);
+  return done;
+}
 
 RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
@@ -216,7 +255,7 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
   if (bitmap.Transparent())
     GdiTransparentBlt(dc, x, y, w, h, bitmap.DC(), 0, 0, w, h,
                       ColorToRGB(bitmap.TransparentColor()));
-  else
+  else if (!BlitByClipRectangles(dc, x, y, w, h, bitmap.DC()))
     BitBlt(dc, x, y, w, h, bitmap.DC(), 0, 0, SRCCOPY);
 }
 

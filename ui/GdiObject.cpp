@@ -114,7 +114,26 @@ TBufferedPaint::TBufferedPaint(HDC target, const TRect& area)
     throw EOSError(
         Format("An off-screen image of %d x %d could not be made", area.Width(), area.Height()));
   FMemory.SelectBitmap(FBitmap.Get());
+  ClipToVisible();
   SetViewportOrgEx(FMemory.Get(), -area.Left, -area.Top, nullptr);
+}
+
+// A window's paint shows only its visible region: the update area less its children's
+// windows. Drawing into the buffer is clipped the same way, so a panel mostly covered
+// by children converts and copies its visible strips, not its whole rectangle. A
+// target with no window (a bitmap, a print) keeps the whole area.
+void TBufferedPaint::ClipToVisible() {
+  if (!WindowFromDC(FTarget)) return;
+  HRGN visible = CreateRectRgn(0, 0, 0, 0);
+  if (!visible) return;
+  POINT origin{};
+  // The system region is in screen coordinates; the buffer's pixel (0, 0) is the
+  // target's area.TopLeft.
+  if (GetRandomRgn(FTarget, visible, SYSRGN) == 1 && GetDCOrgEx(FTarget, &origin)) {
+    OffsetRgn(visible, -origin.x - FArea.Left, -origin.y - FArea.Top);
+    SelectClipRgn(FMemory.Get(), visible);
+  }
+  DeleteObject(visible);
 }
 
 TBufferedPaint::~TBufferedPaint() {

@@ -155,6 +155,8 @@ class TBufferedPaint {
   void Cancel() { FCancelled = true; }
 
  private:
+  void ClipToVisible();
+
   HDC FTarget = nullptr;
   TRect FArea;
   bool FCancelled = false;

@@ -4,13 +4,14 @@
 // controls repaint at the same sizes again and again. A borrowed bitmap leaves the
 // pool while in use, so nested paints (a parent painting a copy of itself under a
 // child) each get their own. Each comes white with a fresh canvas, like a new one;
-// the pool keeps at most kOffScreenPoolBytes of idle bitmaps, oldest dropped first.
+// the pool keeps at most kOffScreenPoolBytes of idle bitmaps, oldest dropped first:
+// enough for a full-HD window's own image and its largest panel's together.
 #include <cstddef>
 #include <memory>
 
 #include "Bitmap.h"
 
-constexpr std::size_t kOffScreenPoolBytes = 8u << 20;
+constexpr std::size_t kOffScreenPoolBytes = 16u << 20;
 
 class TOffScreenBitmap {
  public:

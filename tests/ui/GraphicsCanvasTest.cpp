@@ -183,6 +183,33 @@ TEST(GraphicsCanvas, DrawStretchAndCopyBitmaps) {
   EXPECT_EQ(t.At(0, 0), clRed);
 }
 
+// Under a clip of several rectangles and a moved origin, as a buffered paint leaves
+// a control's canvas, a drawn bitmap lands on exactly the pixels that show.
+TEST(GraphicsCanvas, DrawUnderARaggedClipCoversOnlyTheClip) {
+  TBitmap target(40, 40, pf32bit);
+  HDC dc = target.Canvas().Handle();
+  SetViewportOrgEx(dc, -3, -2, nullptr);
+  HRGN left = CreateRectRgn(5, 5, 10, 30), right = CreateRectRgn(20, 5, 25, 30);
+  CombineRgn(left, left, right, RGN_OR);
+  SelectClipRgn(dc, left);
+  DeleteObject(left);
+  DeleteObject(right);
+  TBitmap red(20, 20);
+  red.Canvas().Brush().SetColor(clRed);
+  red.Canvas().FillRect(TRect(0, 0, 20, 20));
+  // Logical (4, 4) is device (1, 2): the bitmap covers device columns 1..20, rows 2..21.
+  target.Canvas().Draw(4, 4, red);
+  GdiFlush();
+  EXPECT_EQ(CountColour(target, clRed), 5 * 17 + 1 * 17);
+  EXPECT_EQ(PixelAt(target, 5, 5), clRed);
+  EXPECT_EQ(PixelAt(target, 9, 21), clRed);
+  EXPECT_EQ(PixelAt(target, 20, 21), clRed);
+  EXPECT_EQ(PixelAt(target, 4, 5), clWhite);
+  EXPECT_EQ(PixelAt(target, 10, 5), clWhite);
+  EXPECT_EQ(PixelAt(target, 21, 5), clWhite);
+  EXPECT_EQ(PixelAt(target, 5, 22), clWhite);
+}
+
 TEST(GraphicsCanvas, ClippingAndSavedStates) {
   TSurface s(20, 20);
   s.Canvas.Brush().SetColor(clRed);

@@ -40,8 +40,8 @@ TEST(OffScreenPool, NestedBorrowersGetTheirOwnAndTheIdlePoolIsCapped) {
   }
   EXPECT_EQ(OffScreenPoolCount(), 2);
   {
-    // Two bitmaps of 3 MB each fit in the 8 MB pool; a third pushes out the oldest.
-    TOffScreenBitmap a(1024, 1024), b(1024, 1024), c(1024, 1024);
+    // Two bitmaps of 6 MB each fit in the 16 MB pool; a third pushes out the oldest.
+    TOffScreenBitmap a(2048, 1024), b(2048, 1024), c(2048, 1024);
   }
   EXPECT_EQ(OffScreenPoolCount(), 2);  // the small ones went first, then the oldest large one
   int bitmaps = LiveHandles(THandleKind::Bitmap);
