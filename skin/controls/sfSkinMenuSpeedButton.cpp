@@ -8,39 +8,14 @@
 #include "skin/frame/sfSkinMenu.h"
 #include "skin/frame/sfSkinPopupMenu.h"
 #include "ui/Bitmap.h"
+#include "ui/MessageWindow.h"
 #include "ui/Messages.h"
-#include "ui/WinControl.h"
 
 namespace {
 
 // The width of the track strip and of the marker strip of the faces that have no
 // track rectangle of their own.
 constexpr int kStrip = 15;
-
-// A message-only window that hands the menu's close report to its windowless button.
-class TMenuCloseReceiver : public TWinControl {
- public:
-  explicit TMenuCloseReceiver(TsfSkinMenuSpeedButton* button) : TWinControl(button), FButton(button) {}
-
-  void WndProc(TMessage& m) override {
-    if (m.Msg == WM_SKINMENU_CLOSED) {
-      m.Result = FButton->Perform(m.Msg, m.WParam, m.LParam);
-      return;
-    }
-    TWinControl::WndProc(m);
-  }
-
- protected:
-  void CreateParams(TCreateParams& p) override {
-    TWinControl::CreateParams(p);
-    p.Style = 0;
-    p.ExStyle = 0;
-    p.WndParent = HWND_MESSAGE;
-  }
-
- private:
-  TsfSkinMenuSpeedButton* FButton;
-};
 
 bool IsToolFaceName(const std::string& name) {
   return name == "resizebutton" || name == "resizetoolbutton" || name == "toolbutton" ||
@@ -51,7 +26,15 @@ bool IsToolFaceName(const std::string& name) {
 
 TsfSkinMenuSpeedButton::TsfSkinMenuSpeedButton(TComponent* AOwner) : TsfSkinSpeedButton(AOwner) {
   SetSkinDataName("toolmenubutton");
-  FMenuReceiver = new TMenuCloseReceiver(this);
+  // The menu reports its close to a window; the button has none, so a message-only
+  // one hands the report on.
+  auto* receiver = new TMessageWindow(this);
+  receiver->OnMessage = [this](TMessage& m) {
+    if (m.Msg != WM_SKINMENU_CLOSED) return false;
+    m.Result = Perform(m.Msg, m.WParam, m.LParam);
+    return true;
+  };
+  FMenuReceiver = receiver;
 }
 
 TsfSkinMenuSpeedButton::~TsfSkinMenuSpeedButton() {

@@ -8,39 +8,13 @@
 #include "ui/Application.h"
 #include "ui/CodePage.h"
 #include "ui/Form.h"
-#include "ui/GdiObject.h"
 #include "ui/Menus.h"
+#include "ui/MessageWindow.h"
 
 namespace {
 
 // The notification area reports on the icon with this message to the icon's window.
 constexpr UINT kIconMessage = WM_APP + 0x54;
-
-LRESULT CALLBACK IconWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == kIconMessage) {
-    if (auto* icon = reinterpret_cast<TsfTrayIcon*>(GetWindowLongPtrW(wnd, GWLP_USERDATA)))
-      icon->IconMessage(static_cast<unsigned>(LOWORD(lParam)));
-    return 0;
-  }
-  return DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
-HWND MakeIconWindow(TsfTrayIcon* owner) {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = IconWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TavoroTrayIconWindow";
-    return RegisterClassExW(&wc);
-  }();
-  HWND wnd = CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(atom)), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
-  if (!wnd) return nullptr;
-  CountHandle(THandleKind::Window, 1);
-  SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-  return wnd;
-}
 
 HWND MainFormWindow() {
   TForm* main = Application->MainForm();
@@ -50,24 +24,28 @@ HWND MainFormWindow() {
 }  // namespace
 
 TsfTrayIcon::TsfTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
-  FWindow = MakeIconWindow(this);
+  // The notification area reports on the icon to a window.
+  FWindow = new TMessageWindow(this);
+  FWindow->OnMessage = [this](TMessage& m) {
+    if (m.Msg != kIconMessage) return false;
+    IconMessage(static_cast<unsigned>(LOWORD(m.LParam)));
+    m.Result = 0;
+    return true;
+  };
+  FWindow->HandleNeeded();
 }
 
 TsfTrayIcon::~TsfTrayIcon() {
   SetDestroying();
   if (FAdded) Notify(NIM_DELETE);
   if (FPopupMenu) RemoveFreeNotification(FPopupMenu);
-  if (FWindow) {
-    DestroyWindow(FWindow);
-    CountHandle(THandleKind::Window, -1);
-  }
 }
 
 bool TsfTrayIcon::Notify(unsigned action) {
-  if (!FWindow) return false;
+  if (!FWindow->HandleAllocated()) return false;
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof data;
-  data.hWnd = FWindow;
+  data.hWnd = FWindow->HandleValue();
   data.uID = 1;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kIconMessage;

@@ -7,6 +7,7 @@
 #include "ui/Component.h"
 #include "ui/WinHandles.h"
 
+class TMessageWindow;
 class TPopupMenu;
 
 class TsfTrayIcon : public TComponent {
@@ -42,7 +43,7 @@ class TsfTrayIcon : public TComponent {
  private:
   bool Notify(unsigned action);
 
-  HWND FWindow = nullptr;
+  TMessageWindow* FWindow;  // owned
   HICON FIcon = nullptr;
   std::string FHint;
   bool FIconVisible = false, FMinimizeToTray = false, FAdded = false;

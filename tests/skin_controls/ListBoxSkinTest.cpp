@@ -18,10 +18,6 @@
 
 namespace {
 
-std::filesystem::path OurSkinIni() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources/skin/skin.ini";
-}
-
 // Exposes the item painters.
 class TProbeListBox : public TsfSkinListBox {
  public:

@@ -23,19 +23,6 @@ namespace {
 
 TColor Sys(TColor c) { return static_cast<TColor>(ColorToRGB(c)); }
 
-std::filesystem::path OurSkinIni() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
-         "skin" / "skin.ini";
-}
-
-std::unique_ptr<TBitmap> ImageOf(TControl& c, TColor background) {
-  auto image = std::make_unique<TBitmap>(c.Width(), c.Height());
-  image->Canvas().Brush().SetColor(background);
-  image->Canvas().FillRect({0, 0, c.Width(), c.Height()});
-  c.PaintOn(image->DC());
-  return image;
-}
-
 // A form with a tool bar holding one menu button, the button's popup menu of four
 // items, and a log of the button's events.
 struct TMenuButtonForm {

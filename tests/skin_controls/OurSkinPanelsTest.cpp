@@ -15,11 +15,6 @@
 
 namespace {
 
-std::filesystem::path OurSkinIni() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-         "resources" / "skin" / "skin.ini";
-}
-
 struct TOurSkinForm {
   std::unique_ptr<TForm> Form = MakeSizedForm(782, 552);
   TsfSkinData* Skin = new TsfSkinData(Form.get());

@@ -25,14 +25,6 @@ std::unique_ptr<TBitmap> ImageOf(TsfSkinControl& c) {
   return image;
 }
 
-std::unique_ptr<TBitmap> ImageOf(TControl& c, TColor background) {
-  auto image = std::make_unique<TBitmap>(c.Width(), c.Height());
-  image->Canvas().Brush().SetColor(background);
-  image->Canvas().FillRect({0, 0, c.Width(), c.Height()});
-  c.PaintOn(image->DC());
-  return image;
-}
-
 // Black caption ink, smoothed or not; none of the faces or frames is this dark.
 bool Dark(TColor c) { return (c & 0xFF) < 80 && ((c >> 8) & 0xFF) < 80 && ((c >> 16) & 0xFF) < 80; }
 

@@ -3,6 +3,7 @@
 // active picture and a definition text whose [SKINCONTROLS] part the test writes.
 #include <windows.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "skin/data/sfSkinData.h"
 #include "skin/data/sfSkinPackage.h"
 #include "ui/Bitmap.h"
+#include "ui/Control.h"
 
 // `entries` are the [SKINCONTROLS] entries ("name:kind"), one per line; `sections`
 // the definitions' sections, lines separated by LF.
@@ -81,4 +83,19 @@ inline void LoadTestSkin(TsfSkinData& data, const std::string& entries = kTestSk
 
 inline TColor PixelAt(TBitmap& b, int x, int y) {
   return static_cast<TColor>(b.Canvas().Pixel(x, y));
+}
+
+// The program's own skin definition, from the source tree.
+inline std::filesystem::path OurSkinIni() {
+  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
+         "skin" / "skin.ini";
+}
+
+// A control painted onto a bitmap filled with `background`.
+inline std::unique_ptr<TBitmap> ImageOf(TControl& c, TColor background) {
+  auto image = std::make_unique<TBitmap>(c.Width(), c.Height());
+  image->Canvas().Brush().SetColor(background);
+  image->Canvas().FillRect({0, 0, c.Width(), c.Height()});
+  c.PaintOn(image->DC());
+  return image;
 }
