@@ -319,6 +319,7 @@ class TsfSkinForm : public TComponent {
   TsfFrameGeometry FGeometry;
   TsfMaskBandImages FMaskBands;
   bool FRegionSet = false;  // the window wears a region the frame gave it
+  TPoint FRegionSize{0, 0};  // the window size the skinned region was cut for
   TRect FPlainCaption;
   TsfObjectList FObjects;
   int FHot = -1, FPrevHot = -1, FCaptured = -1;

@@ -252,7 +252,11 @@ void TsfSkinForm::OnSize(TMessage& m, const TNext& next) {
   next(m);
   FSnapLeft = FSnapTop = FSnapRight = FSnapBottom = false;
   CacheFormSize();
-  RebuildForSize();
+  // A size the window already had (the display server confirming a show or a
+  // move) leaves the frame built for it, and its region, as they are.
+  const bool builtForThisSize =
+      FSkinLoaded && FRegionSet && FRegionSize == TPoint{FCachedWidth, FCachedHeight};
+  if (!builtForThisSize) RebuildForSize();
   if (FAlphaBlend && FAlphaBlendValue != 255) {
     SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
     FForm->Invalidate();

@@ -26,6 +26,7 @@ TsfNinePartGeometry SizedGeometry(const TsfFrameGeometry& g, const TRect& client
 void TsfSkinForm::UpdateFrameRegion() {
   HWND wnd = FForm->HandleValue();
   if (!wnd) return;
+  FRegionSize = {0, 0};
   if (!FSkinnable || !Bordered()) {
     if (FRegionSet) SetWindowRegion(wnd, {}, true);  // the system frees the old one
     FRegionSet = false;
@@ -37,6 +38,7 @@ void TsfSkinForm::UpdateFrameRegion() {
       for (TBitmap* b : {&FMaskBands.Top, &FMaskBands.Bottom, &FMaskBands.Left, &FMaskBands.Right})
         b->SetSize(0, 0);
     FRegionSet = SetWindowRegion(wnd, CreateRectRegion(whole), true);
+    if (FRegionSet && FSkinLoaded) FRegionSize = {FCachedWidth, FCachedHeight};
     return;
   }
   const TsfSkinFormInfo& fi = FSkinData->FormInfo;
@@ -45,6 +47,7 @@ void TsfSkinForm::UpdateFrameRegion() {
   // The window takes the region; a refused one is deleted by SetWindowRegion.
   FRegionSet = SetWindowRegion(
       wnd, CreateRgnFromMaskBands(FMaskBands, SizedGeometry(FGeometry, FGeometry.Mask)), true);
+  if (FRegionSet) FRegionSize = {FCachedWidth, FCachedHeight};
 }
 
 void TsfSkinForm::PaintFrame(HDC dc) {

@@ -166,3 +166,22 @@ TEST(FrameSizeLimits, TrackingLimitsComeFromTheSkin) {
   EXPECT_EQ(f.Form->Width(), 152);
   EXPECT_EQ(f.Form->Height(), 34);
 }
+
+// The display server confirms a shown or moved window's size with a size message of
+// the same size: the frame's region stands; a real change of size cuts a new one.
+TEST(FrameRegion, IsCutAgainOnlyWhenTheSizeChanges) {
+  TFrameForm f;
+  const auto cornerInRegion = [&] {
+    TRegionHandle region = CreateRectRegion({0, 0, 1, 1});
+    GetWindowRgn(f.Wnd(), region.Get());
+    return PtInRegion(region.Get(), 0, 0) != FALSE;
+  };
+  ASSERT_FALSE(cornerInRegion());
+  SetWindowRgn(f.Wnd(), CreateRectRgn(0, 0, 800, 600), FALSE);  // marks the region
+  RECT client;
+  GetClientRect(f.Wnd(), &client);
+  SendMessageW(f.Wnd(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+  EXPECT_TRUE(cornerInRegion());
+  f.Resize(810, 600);
+  EXPECT_FALSE(cornerInRegion());
+}
