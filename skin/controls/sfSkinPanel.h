@@ -89,6 +89,10 @@ class TsfSkinPanel : public TsfSkinCustomControl {
  protected:
   void Paint() override;
   void DrawDefaultImage(TBitmap& B) override;
+  // The plain look over the whole control: the face, its bevel and the caption.
+  // Unskinned, it is drawn straight on the control: a plain face does not flicker,
+  // and a panel covered by its children draws only its visible edges.
+  virtual void DrawPlainFace(TCanvas& C);
   void DrawSkinImage(TBitmap& B) override;
   // Called at the end of the transparent paints, for a descendant to draw over them.
   virtual void PaintOverlay(TCanvas& C) { (void)C; }

@@ -44,7 +44,7 @@ void TsfSkinPanel::Paint() {
     else
       PaintTransparent();
   } else if (!Skinned()) {
-    PaintOffScreen();
+    DrawPlainFace(Canvas());
   } else if (!SplitBorderPaint() && FSkin.StretchEffect) {
     PaintOffScreen();
   } else if (FBorderStyle == bvNone && SizingMode() == sfsmNinePart && !FCaptionMode &&
@@ -139,10 +139,13 @@ TRect TsfSkinPanel::PlainTextArea() const {
   return a;
 }
 
-void TsfSkinPanel::DrawDefaultImage(TBitmap& B) {
-  TsfSkinCustomControl::DrawDefaultImage(B);
-  TCanvas& c = B.Canvas();
-  TRect r{0, 0, B.Width(), B.Height()};
+void TsfSkinPanel::DrawDefaultImage(TBitmap& B) { DrawPlainFace(B.Canvas()); }
+
+void TsfSkinPanel::DrawPlainFace(TCanvas& c) {
+  TRect r{0, 0, Width(), Height()};
+  c.Brush().SetStyle(bsSolid);
+  c.Brush().SetColor(clBtnFace);
+  c.FillRect(r);
   switch (FBorderStyle) {
     case bvFrame: DrawBevel(c, r, clBtnShadow, clBtnShadow); break;
     case bvRaised: DrawBevel(c, r, clBtnHighlight, clBtnShadow); break;

@@ -47,9 +47,9 @@ TRect TsfSkinStatusBar::GripRect() const {
   return {c.Right + 2, c.Top, c.Right + c.Height(), c.Bottom - 2};
 }
 
-void TsfSkinStatusBar::DrawDefaultImage(TBitmap& B) {
-  TsfSkinPanel::DrawDefaultImage(B);
-  DrawGrip(B.Canvas());
+void TsfSkinStatusBar::DrawPlainFace(TCanvas& C) {
+  TsfSkinPanel::DrawPlainFace(C);
+  DrawGrip(C);
 }
 
 void TsfSkinStatusBar::DrawSkinImage(TBitmap& B) {

@@ -19,7 +19,7 @@ class TsfSkinStatusBar : public TsfSkinPanel {
   void WndProc(TMessage& message) override;
 
  protected:
-  void DrawDefaultImage(TBitmap& B) override;
+  void DrawPlainFace(TCanvas& C) override;
   void DrawSkinImage(TBitmap& B) override;
 
  private:

@@ -13,6 +13,7 @@
 #include "skin/controls/sfSkinToolBar.h"
 #include "skin/controls/sfSkinXFormButton.h"
 #include "ui/Bitmap.h"
+#include "ui/OffScreen.h"
 
 namespace {
 
@@ -100,6 +101,7 @@ TEST(PanelPlainLook, FramedPanelOnTheWindowIsFaceInsideAShadowFrame) {
   form->SetClientHeight(200);
   auto* panel = Place<TsfSkinPanel>(form.get(), Bounds(0, 0, 10, 10));
   panel->SetAlign(alClient);
+  ClearOffScreenPool();
   form->Show();
   UpdateWindow(panel->Handle());
   HDC dc = GetDC(panel->Handle());
@@ -107,6 +109,8 @@ TEST(PanelPlainLook, FramedPanelOnTheWindowIsFaceInsideAShadowFrame) {
   EXPECT_EQ(GetPixel(dc, 299, 199), ColorToRGB(clBtnShadow));
   EXPECT_EQ(GetPixel(dc, 150, 100), ColorToRGB(clBtnFace));
   ReleaseDC(panel->Handle(), dc);
+  // Drawn straight on its window: the panel took no window-sized off-screen image.
+  EXPECT_EQ(OffScreenPoolCount(), 0);
 }
 
 TEST(PanelPlainLook, CaptionStripWithCheckBoxAndRollUp) {
