@@ -213,6 +213,13 @@ void TWinControl::ApplyWindowFont() {
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
 }
 
+bool TWinControl::HasNonClientArea() const {
+  RECT window, client;
+  GetWindowRect(FHandle, &window);
+  GetClientRect(FHandle, &client);
+  return client.right != window.right - window.left || client.bottom != window.bottom - window.top;
+}
+
 void TWinControl::DefaultHandler(TMessage& m) {
   if (!FHandle) return;
   if (FDefWndProc)
@@ -730,6 +737,11 @@ void TWinControl::WndProc(TMessage& m) {
         m.Result = 1;
         return;
       }
+      break;
+    case WM_NCPAINT:
+      // Nothing to paint: the platform would still take a window DC for it, which
+      // for a window of many child windows makes showing it noticeably slower.
+      if (OwnClass() && !HasNonClientArea()) return;
       break;
     case WM_WINDOWPOSCHANGED:
       DefaultHandler(m);

@@ -130,6 +130,8 @@ class TWinControl : public TControl {
   void TextChanged() override;
   // True when this window is one of our own class (we paint it).
   bool OwnClass() const { return FDefWndProc == nullptr; }
+  // True when the window has a frame, caption or scroll bar around its client area.
+  bool HasNonClientArea() const;
   // Reads the window's rectangle back after the platform moved or sized it.
   virtual void UpdateBoundsFromWindow();
   std::vector<TControl*> FControls;

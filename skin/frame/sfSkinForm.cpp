@@ -275,10 +275,14 @@ void TsfSkinForm::NudgeSize() {
   TRect b = FormBounds();
   int w = b.Width();
   int step = w - 1 < SizeLimits().MinWidth ? 1 : -1;
+  // The form's controls are aligned once, for the final size: the pixel between
+  // is never shown, and aligning them to it would move every one of them twice.
+  FForm->DisableAlign();
   SetWindowPos(FForm->HandleValue(), nullptr, 0, 0, w + step, b.Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(FForm->HandleValue(), nullptr, 0, 0, w, b.Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FForm->EnableAlign();
 }
 
 void TsfSkinForm::UpdateActiveState(bool animate) {

@@ -311,6 +311,7 @@ class TsfSkinForm : public TComponent {
   bool FSkinLoaded = false;
   bool FSkinChanging = false;
   bool FApplying = false;
+  bool FCorrectingSkinSize = false;  // the skin's frame is built after the correction
   bool FActive = false;
   TsfWindowState FWindowState = wsNormal;
   bool FRollUpState = false;

@@ -253,10 +253,12 @@ void TsfSkinForm::OnSize(TMessage& m, const TNext& next) {
   FSnapLeft = FSnapTop = FSnapRight = FSnapBottom = false;
   CacheFormSize();
   // A size the window already had (the display server confirming a show or a
-  // move) leaves the frame built for it, and its region, as they are.
+  // move) leaves the frame built for it, and its region, as they are. While a skin
+  // is applied, the frame is built once after its size correction.
   const bool builtForThisSize =
       FSkinLoaded && FRegionSet && FRegionSize == TPoint{FCachedWidth, FCachedHeight};
-  if (!builtForThisSize) RebuildForSize();
+  const bool builtAfterwards = FSkinLoaded && FCorrectingSkinSize;
+  if (!builtForThisSize && !builtAfterwards) RebuildForSize();
   if (FAlphaBlend && FAlphaBlendValue != 255) {
     SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
     FForm->Invalidate();

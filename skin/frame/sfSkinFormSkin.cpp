@@ -19,7 +19,9 @@ void TsfSkinForm::ApplyFrameSkin() {
   }
   ApplyBorderIcons();
   FApplying = true;
+  FCorrectingSkinSize = FSkinLoaded;
   CorrectSize();
+  FCorrectingSkinSize = false;
   CacheFormSize();
   HWND wnd = FForm->HandleValue();
   if (FSkinLoaded) {

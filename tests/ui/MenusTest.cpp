@@ -117,6 +117,18 @@ class TShadowed : public TWinControl {
   }
 };
 
+// A control with the platform's one-pixel border.
+class TBordered : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+
+ protected:
+  void CreateParams(TCreateParams& p) override {
+    TWinControl::CreateParams(p);
+    p.Style |= WS_BORDER;
+  }
+};
+
 // A list box of variable item height that answers the size question itself.
 class TMeasuredList : public TWinControl {
  public:
@@ -158,4 +170,20 @@ TEST(WindowClass, ExtraClassStylesAndItemSizesReachTheirControl) {
   SendMessageW(list->Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"one"));
   EXPECT_GT(list->Asked, 0);
   EXPECT_EQ(33, SendMessageW(list->Handle(), LB_GETITEMHEIGHT, 0, 0));
+}
+
+// Our controls leave the non-client paint to the platform only when they have a
+// non-client area: a bordered one still gets its frame.
+TEST(WindowClass, APlatformBorderIsStillPainted) {
+  auto form = MakeForm();
+  form->SetBounds(100, 100, 300, 200);
+  auto* bordered = new TBordered(form.get());
+  bordered->SetBounds(10, 10, 50, 40);
+  bordered->SetParent(form.get());
+  form->Show();
+  RedrawWindow(bordered->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  HDC dc = GetWindowDC(bordered->Handle());
+  EXPECT_EQ(GetPixel(dc, 0, 20), GetSysColor(COLOR_WINDOWFRAME));
+  EXPECT_EQ(GetPixel(dc, 49, 20), GetSysColor(COLOR_WINDOWFRAME));
+  ReleaseDC(bordered->Handle(), dc);
 }
