@@ -1,5 +1,8 @@
 #include "app/Unit1.h"
 
+#include <exception>
+#include <utility>
+
 #include "app/CatalogueAccess.h"
 #include "app/Promotions.h"
 #include "controls/FxEdit.h"
@@ -50,6 +53,7 @@ void SetSharedSkinnedSettings(TsfSkinCustomControl* control) {
 }  // namespace
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
+  ReadSkinAhead();
   PrepareCatalogueKey();
   SetName("Form1");
   SetBounds(215, 100, Width(), Height());
@@ -77,6 +81,27 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
 
 TForm1::~TForm1() = default;
 
+// The skin's source and data come first: the package is read on a second core
+// while the window and its controls are made, and the load takes what was read.
+// An error getting the package is kept to be reported where the skin is loaded.
+void TForm1::ReadSkinAhead() {
+  sfSkinData1 = new TsfSkinData(this);
+  sfSkinData1->SetName("sfSkinData1");
+  sfSkinData1->SetSkinnableForm(true);
+  sfSkinData1->SetEnableSkinEffects(true);
+  sfSkinData1->SetSkinIndex(0);
+  sfCompressedStoredSkin1 = new TsfCompressedStoredSkin(this);
+  sfCompressedStoredSkin1->SetName("sfCompressedStoredSkin1");
+  sfCompressedStoredSkin1->SetFileName("skin.ini");
+  try {
+    sfCompressedStoredSkin1->SetCompressedData(StoredSkinSource ? StoredSkinSource()
+                                                                : LoadEmbeddedSkinResource(kStoredSkinResource));
+    sfSkinData1->ReadAhead(*sfCompressedStoredSkin1);
+  } catch (...) {
+    FSkinSourceError = std::current_exception();
+  }
+}
+
 void TForm1::CreateSkinComponents() {
   sfSkinForm1 = new TsfSkinForm(this);
   sfSkinForm1->SetName("sfSkinForm1");
@@ -100,14 +125,6 @@ void TForm1::CreateSkinComponents() {
   sfSkinForm1->SetUseDefaultObjectHint(true);
   sfSkinForm1->SetPositionInMonitor(sfpDefault);
   sfSkinForm1->SetDefMenuItemHeight(20);
-  sfSkinData1 = new TsfSkinData(this);
-  sfSkinData1->SetName("sfSkinData1");
-  sfSkinData1->SetSkinnableForm(true);
-  sfSkinData1->SetEnableSkinEffects(true);
-  sfSkinData1->SetSkinIndex(0);
-  sfCompressedStoredSkin1 = new TsfCompressedStoredSkin(this);
-  sfCompressedStoredSkin1->SetName("sfCompressedStoredSkin1");
-  sfCompressedStoredSkin1->SetFileName("skin.ini");
   // The references are resolved before the skin is loaded: the controls take their
   // skin data while it is still empty, and the load's change message then applies it
   // to all of them through the frame.
@@ -119,8 +136,7 @@ void TForm1::CreateSkinComponents() {
   // like any other of its creation, saying what failed, and the controls keep
   // their plain look.
   try {
-    sfCompressedStoredSkin1->SetCompressedData(StoredSkinSource ? StoredSkinSource()
-                                                                : LoadEmbeddedSkinResource(kStoredSkinResource));
+    if (FSkinSourceError) std::rethrow_exception(std::exchange(FSkinSourceError, nullptr));
     sfSkinData1->SetCompressedStoredSkin(sfCompressedStoredSkin1);
   } catch (const Exception& e) {
     Application->HandleException(Exception("The window's skin could not be loaded: " + e.Message()));

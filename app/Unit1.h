@@ -2,6 +2,7 @@
 // The main window: the category bar, the effect list, the code view, the
 // actions on the shown effect, the hidden admin row and the link labels.
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -101,6 +102,7 @@ class TForm1 : public TForm {
   void CreateActionButtons();
   void CreateMiddle();
   void CreateStatusBar();
+  void ReadSkinAhead();
   void CreateSkinComponents();
   void CreateSaveDialog();
   TFxURLLabel* CreateLinkLabel(TWinControl* parent, const char* name, const TRect& bounds,
@@ -111,6 +113,7 @@ class TForm1 : public TForm {
   // Where to save the shown effect; empty when the user cancels.
   std::wstring RunSaveDialog();
 
+  std::exception_ptr FSkinSourceError;  // getting the stored skin's package failed
   std::unique_ptr<TIniFile> SettingsFile;
   bool SettingsOversized = false;  // the settings file is far too large to be ours
   int AdCounter = 0;

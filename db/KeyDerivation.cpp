@@ -1,7 +1,13 @@
 #include "KeyDerivation.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -48,6 +54,69 @@ void Compress(std::uint32_t state[8], const std::uint8_t block[64]) {
   state[4] += e; state[5] += f; state[6] += g; state[7] += h;
 }
 
+#if defined(__x86_64__) || defined(__i386__)
+// The same block function on the processor's SHA extensions: the message schedule
+// and two rounds at a time in one instruction each, about four times as fast.
+__attribute__((target("sha,sse4.1"))) void CompressWithShaExtensions(std::uint32_t state[8],
+                                                                     const std::uint8_t block[64]) {
+  const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bULL, 0x0405060700010203ULL);
+  __m128i cdab = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0xB1);
+  __m128i efgh = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state + 4)), 0x1B);
+  __m128i abef = _mm_alignr_epi8(cdab, efgh, 8);
+  __m128i cdgh = _mm_blend_epi16(efgh, cdab, 0xF0);
+  const __m128i abefBefore = abef, cdghBefore = cdgh;
+  __m128i w[4];  // the schedule's words 4g .. 4g + 3 of the last four groups
+  for (int g = 0; g < 16; ++g) {
+    if (g < 4)
+      w[g] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * g)), byteSwap);
+    const __m128i current = w[g % 4];
+    __m128i words = _mm_add_epi32(current, _mm_loadu_si128(reinterpret_cast<const __m128i*>(K + 4 * g)));
+    cdgh = _mm_sha256rnds2_epu32(cdgh, abef, words);
+    if (g >= 3 && g < 15) {
+      __m128i& next = w[(g + 1) % 4];
+      next = _mm_add_epi32(next, _mm_alignr_epi8(current, w[(g + 3) % 4], 4));
+      next = _mm_sha256msg2_epu32(next, current);
+    }
+    words = _mm_shuffle_epi32(words, 0x0E);
+    abef = _mm_sha256rnds2_epu32(abef, cdgh, words);
+    if (g >= 1 && g < 13) w[(g + 3) % 4] = _mm_sha256msg1_epu32(w[(g + 3) % 4], current);
+  }
+  abef = _mm_add_epi32(abef, abefBefore);
+  cdgh = _mm_add_epi32(cdgh, cdghBefore);
+  const __m128i feba = _mm_shuffle_epi32(abef, 0x1B);
+  const __m128i dchg = _mm_shuffle_epi32(cdgh, 0xB1);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(state), _mm_blend_epi16(feba, dchg, 0xF0));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(state + 4), _mm_alignr_epi8(dchg, feba, 8));
+}
+
+bool ProcessorHasShaExtensions() {
+  unsigned a, b, c, d;
+  if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_SSE4_1) || !(c & bit_SSSE3)) return false;
+  return __get_cpuid_count(7, 0, &a, &b, &c, &d) && (b & bit_SHA);
+}
+#else
+void CompressWithShaExtensions(std::uint32_t state[8], const std::uint8_t block[64]) {
+  Compress(state, block);
+}
+bool ProcessorHasShaExtensions() { return false; }
+#endif
+
+std::atomic<bool>& ExtensionsInUse() {
+  static std::atomic<bool> inUse{ProcessorHasShaExtensions()};
+  return inUse;
+}
+
+using TBlockFunction = void (*)(std::uint32_t state[8], const std::uint8_t block[64]);
+
+TBlockFunction BlockFunction() {
+  return ExtensionsInUse().load(std::memory_order_relaxed) ? CompressWithShaExtensions : Compress;
+}
+
+void StoreBigEndian(const std::uint32_t words[8], std::uint8_t* out) {
+  for (int i = 0; i < 8; ++i)
+    for (int j = 0; j < 4; ++j) out[4 * i + j] = static_cast<std::uint8_t>(words[i] >> (24 - 8 * j));
+}
+
 // A hash under way: the state after some whole blocks. HMAC keeps the states after
 // its inner and outer key blocks and starts every round from them.
 struct TSha256 {
@@ -69,12 +138,11 @@ struct TSha256 {
     for (int i = 0; i < 8; ++i) tail[blocks * 64 - 1 - i] = static_cast<std::uint8_t>(bits >> (8 * i));
     for (size_t i = 0; i < blocks; ++i) h.Compress(tail + 64 * i);
     TSha256Digest out;
-    for (int i = 0; i < 8; ++i)
-      for (int j = 0; j < 4; ++j) out[4 * i + j] = static_cast<std::uint8_t>(h.State[i] >> (24 - 8 * j));
+    StoreBigEndian(h.State, out.data());
     return out;
   }
   void Compress(const std::uint8_t* block) {
-    ::Compress(State, block);
+    BlockFunction()(State, block);
     Length += 64;
   }
 };
@@ -99,9 +167,28 @@ struct THmac {
     TSha256Digest inner = Inner.Finish(data, size);
     return Outer.Finish(inner.data(), inner.size());
   }
+  // Sign for a digest, in place: one block under each key, whose padding and length
+  // (the key block and 32 bytes, 768 bits) are the same every time.
+  void SignDigest(TSha256Digest& digest, TBlockFunction compress) const {
+    std::uint8_t block[64] = {};
+    block[32] = 0x80;
+    block[62] = 0x03;
+    std::uint32_t state[8];
+    std::memcpy(block, digest.data(), digest.size());
+    std::memcpy(state, Inner.State, sizeof state);
+    compress(state, block);
+    StoreBigEndian(state, block);
+    std::memcpy(state, Outer.State, sizeof state);
+    compress(state, block);
+    StoreBigEndian(state, digest.data());
+  }
 };
 
 }  // namespace
+
+void UseSha256Extensions(bool use) { ExtensionsInUse() = use && ProcessorHasShaExtensions(); }
+
+bool Sha256ExtensionsInUse() { return ExtensionsInUse(); }
 
 TSha256Digest Sha256(const std::string& data) {
   return TSha256().Finish(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
@@ -116,8 +203,9 @@ std::string Pbkdf2HmacSha256(const std::string& password, const std::string& sal
     for (int i = 3; i >= 0; --i) first += static_cast<char>(block >> (8 * i));
     TSha256Digest u = hmac.Sign(reinterpret_cast<const std::uint8_t*>(first.data()), first.size());
     TSha256Digest t = u;
+    const TBlockFunction compress = BlockFunction();
     for (int i = 1; i < iterations; ++i) {
-      u = hmac.Sign(u.data(), u.size());
+      hmac.SignDigest(u, compress);
       for (size_t j = 0; j < t.size(); ++j) t[j] ^= u[j];
     }
     out.append(reinterpret_cast<const char*>(t.data()), std::min(t.size(), length - out.size()));

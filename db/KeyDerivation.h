@@ -9,6 +9,10 @@
 using TSha256Digest = std::array<std::uint8_t, 32>;
 
 TSha256Digest Sha256(const std::string& data);
+// The blocks are hashed on the processor's SHA extensions where it has them, by
+// portable code otherwise. Asking for them where there are none keeps the portable code.
+void UseSha256Extensions(bool use);
+bool Sha256ExtensionsInUse();
 // `length` bytes derived from `password` and `salt` in `iterations` rounds.
 std::string Pbkdf2HmacSha256(const std::string& password, const std::string& salt, int iterations,
                              size_t length);

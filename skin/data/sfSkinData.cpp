@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <optional>
+#include <utility>
 
 #include "sfCompressedSkinList.h"
 #include "sfCompressedStoredSkin.h"
 #include "sfResourceStrData.h"
 #include "sfSkinDefinition.h"
 #include "sfSkinPackage.h"
+#include "sfSkinRead.h"
 #include "ui/Bitmap.h"
 #include "ui/Form.h"
 #include "ui/Screen.h"
@@ -20,14 +22,6 @@ void SendSkinMessage(TForm* form, unsigned message, TsfSkinData* sender) {
   // make a new window.
   if (form->IsDestroying()) return;
   SendMessageW(form->Handle(), message, reinterpret_cast<WPARAM>(sender), kSkinMessageParam);
-}
-
-// An empty bitmap for a picture the package does not carry.
-void LoadPicture(TBitmap& bitmap, const std::optional<TsfBmpBytes>& bytes) {
-  if (bytes)
-    bitmap.LoadFromBytes(*bytes);
-  else
-    bitmap.SetSize(0, 0);
 }
 
 }  // namespace
@@ -122,20 +116,20 @@ void TsfSkinData::LoadStoredSkin(const TsfCompressedStoredSkin& skin) {
   BroadcastSkinMessage(WM_SD_AFTERCHANGE);
 }
 
+void TsfSkinData::ReadAhead(const TsfCompressedStoredSkin& skin) {
+  FReadAhead.reset();
+  if (!skin.IsEmpty()) FReadAhead = std::make_unique<TsfSkinReadAhead>(skin.PackedBytes());
+}
+
 void TsfSkinData::ReadSkin(const TsfCompressedStoredSkin& skin) {
-  std::optional<TsfSkinPackage> package = UnpackSkinPackage(skin.PackedBytes());
-  // A package of a later version is not read; that is reported like any other
-  // skin that cannot be loaded, so that it does not pass as a plain look by choice.
-  if (!package) throw EsfReadError("The skin package is of a version above 3, which is not supported");
-  LoadPicture(*FMainPicture, package->MainPicture);
-  LoadPicture(*FInactivePicture, package->InactivePicture);
-  LoadPicture(*FMaskPicture, package->MaskPicture);
-  for (const TsfBmpBytes& bytes : package->ActivePictures) {
-    FActivePictureList.push_back(std::make_unique<TBitmap>());
-    FActivePictureList.back()->LoadFromBytes(bytes);
-  }
-  TsfSkinDefinition def;
-  def.ReadDefinition(TsfIniFile(package->DefinitionText));
+  std::unique_ptr<TsfReadSkin> read;
+  if (FReadAhead) read = std::exchange(FReadAhead, nullptr)->Take(skin.PackedBytes());
+  if (!read) read = ReadPackedSkin(skin.PackedBytes());
+  FMainPicture = std::move(read->Main);
+  FInactivePicture = std::move(read->Inactive);
+  FMaskPicture = std::move(read->Mask);
+  FActivePictureList = std::move(read->Active);
+  TsfSkinDefinition& def = read->Definition;
   Version = std::move(def.Version);
   PictureName = std::move(def.Pictures.picture);
   InactivePictureName = std::move(def.Pictures.inactivepicture);

@@ -18,6 +18,7 @@ class TBitmap;
 class TsfCompressedStoredSkin;
 class TsfCompressedSkinList;
 class TsfResourceStrData;
+class TsfSkinReadAhead;
 
 // Sent (never posted) with wParam = the sending TsfSkinData and lParam = 1000.
 constexpr unsigned WM_SD_BEFORECHANGE = 1225;     // a load starts; nothing is freed yet
@@ -61,6 +62,10 @@ class TsfSkinData : public TComponent {
   // still marked as loading; the forms get the change message all the same, so that
   // they draw their plain look, but no after-change message.
   void LoadStoredSkin(const TsfCompressedStoredSkin& skin);
+  // Starts reading the package of `skin` (inflating it, decoding its pictures,
+  // reading its definition) on a thread of its own; the next load of the same
+  // package takes what it read, or the error it met, instead of reading it again.
+  void ReadAhead(const TsfCompressedStoredSkin& skin);
 
   // The position of the first definition whose IDName equals `name` exactly; -1 when
   // none does.
@@ -115,4 +120,5 @@ class TsfSkinData : public TComponent {
   bool FLoadInProgress = false;
   std::unique_ptr<TBitmap> FMainPicture, FInactivePicture, FMaskPicture;
   std::vector<std::unique_ptr<TBitmap>> FActivePictureList;
+  std::unique_ptr<TsfSkinReadAhead> FReadAhead;
 };

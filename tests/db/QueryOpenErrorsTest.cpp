@@ -183,6 +183,25 @@ TEST_F(QueryOpenErrorsTest, DerivedKeyOpensTheFileAsThePasswordDoes) {
   EXPECT_EQ(RowCount(), 2);
 }
 
+// Where the processor has SHA extensions the blocks are hashed on them; the portable
+// code must give the same answers, and both the published ones.
+TEST(KeyDerivation, ProcessorExtensionsAndPortableCodeGiveThePublishedAnswers) {
+  const bool had = Sha256ExtensionsInUse();
+  for (bool extensions : {true, false}) {
+    UseSha256Extensions(extensions);
+    SCOPED_TRACE(Sha256ExtensionsInUse() ? "extensions" : "portable");
+    EXPECT_EQ(ToHex(Sha256("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+    EXPECT_EQ(ToHex(Pbkdf2HmacSha256("password", "salt", 1, 32)),
+              "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b");
+    EXPECT_EQ(ToHex(Pbkdf2HmacSha256("password", "salt", 2, 32)),
+              "ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43");
+    EXPECT_EQ(ToHex(Pbkdf2HmacSha256("password", "salt", 4096, 32)),
+              "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a");
+  }
+  UseSha256Extensions(had);
+}
+
 // A key prepared ahead of the first connection opens the file under its password
 // only: a wrong one prepared the same way is still refused, and a file that is
 // not there is neither read nor made.

@@ -110,8 +110,9 @@ class SkinDataTest : public testing::Test {
   }
 
   // Loads a package whose reading fails, and checks the state it must leave.
-  void ExpectFailedLoad(const Bytes& zlibStream, const std::string& error) {
+  void ExpectFailedLoad(const Bytes& zlibStream, const std::string& error, bool readAhead = false) {
     Stored->SetCompressedData(zlibStream);
+    if (readAhead) Data->ReadAhead(*Stored);
     Log.clear();
     try {
       Data->LoadStoredSkin(*Stored);
@@ -274,6 +275,41 @@ TEST_F(SkinDataTest, PictureThatDoesNotDecodeLeavesTheSkinEmpty) {
   package.ActivePictures.push_back(MakeBmp(4, 4, 24, 9));
   package.ActivePictures.back()[28] = 7;  // bits per pixel
   ExpectFailedLoad(PackSkinPackage(package), "Bitmap image is not valid");
+}
+
+// A package read ahead on a thread of its own loads as one read by the load itself;
+// one changed after it was read ahead is read again.
+TEST_F(SkinDataTest, APackageReadAheadIsTakenByTheLoadOfTheSameBytes) {
+  SetPackage(*Stored, MakePackage());
+  Data->ReadAhead(*Stored);
+  Data->LoadStoredSkin(*Stored);
+  EXPECT_EQ(Log, FullLoad("owner", "other"));
+  EXPECT_FALSE(Data->SkinEmpty());
+  EXPECT_EQ(Data->MainPicture().Width(), 15);
+  ASSERT_EQ(Data->ActivePictureCount(), 2);
+  EXPECT_EQ(Data->ActivePictures(1)->Width(), 6);
+  EXPECT_EQ(Data->FindControlDef("toolpanel"), 1);
+  EXPECT_EQ(Data->SkinColors.cbtnface, 15459040);
+  EXPECT_EQ(LiveHandles(THandleKind::Bitmap), BitmapsBefore + 4);
+
+  Data->ReadAhead(*Stored);
+  SetPackage(*Stored, MakePackage("[SKINCONTROLS]\r\ncount=1\r\n0=panel:panel\r\n"));
+  Data->LoadStoredSkin(*Stored);
+  EXPECT_EQ(Data->FindControlDef("toolpanel"), -1);
+  EXPECT_EQ(Data->FindControlDef("panel"), 0);
+  // The stale read is gone with its pictures.
+  EXPECT_EQ(LiveHandles(THandleKind::Bitmap), BitmapsBefore + 4);
+}
+
+TEST_F(SkinDataTest, AReadAheadThatFailedReportsItsErrorAtTheLoad) {
+  Bytes stream = PackSkinPackage(MakePackage());
+  stream[stream.size() / 2] ^= 0x5A;
+  stream[stream.size() / 2 + 1] ^= 0xA5;
+  ExpectFailedLoad(stream, "compression error", true);
+  TsfSkinPackage package = MakePackage();
+  package.ActivePictures.push_back(MakeBmp(4, 4, 24, 9));
+  package.ActivePictures.back()[28] = 7;  // bits per pixel
+  ExpectFailedLoad(PackSkinPackage(package), "Bitmap image is not valid", true);
 }
 
 TEST_F(SkinDataTest, MalformedRectInAControlStopsTheLoad) {

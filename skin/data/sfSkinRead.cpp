@@ -1,0 +1,54 @@
+#include "sfSkinRead.h"
+
+// The pictures are DIB sections: this is platform code, not built into the host tools.
+#include <windows.h>
+
+#include <algorithm>
+#include <system_error>
+
+#include "sfIniFile.h"
+#include "sfSkinPackage.h"
+#include "sfSkinValues.h"
+
+namespace {
+
+std::unique_ptr<TBitmap> Picture(const std::optional<TsfBmpBytes>& bytes) {
+  auto bitmap = std::make_unique<TBitmap>();
+  if (bytes) bitmap->LoadFromBytes(*bytes);
+  return bitmap;
+}
+
+}  // namespace
+
+std::unique_ptr<TsfReadSkin> ReadPackedSkin(std::span<const std::uint8_t> packed) {
+  std::optional<TsfSkinPackage> package = UnpackSkinPackage(packed);
+  // A package of a later version is not read; that is reported like any other
+  // skin that cannot be loaded, so that it does not pass as a plain look by choice.
+  if (!package) throw EsfReadError("The skin package is of a version above 3, which is not supported");
+  auto read = std::make_unique<TsfReadSkin>();
+  read->Main = Picture(package->MainPicture);
+  read->Inactive = Picture(package->InactivePicture);
+  read->Mask = Picture(package->MaskPicture);
+  for (const TsfBmpBytes& bytes : package->ActivePictures) read->Active.push_back(Picture(bytes));
+  read->Definition.ReadDefinition(TsfIniFile(package->DefinitionText));
+  return read;
+}
+
+TsfSkinReadAhead::TsfSkinReadAhead(std::vector<std::uint8_t> packed) : FPacked(std::move(packed)) {
+  try {
+    FResult = std::async(std::launch::async, [this] { return ReadPackedSkin(FPacked); });
+  } catch (const std::system_error&) {
+    // No thread to be had: the load reads the package itself.
+  }
+}
+
+TsfSkinReadAhead::~TsfSkinReadAhead() {
+  if (FResult.valid()) FResult.wait();
+}
+
+std::unique_ptr<TsfReadSkin> TsfSkinReadAhead::Take(std::span<const std::uint8_t> packed) {
+  if (!FResult.valid()) return nullptr;
+  FResult.wait();
+  if (!std::equal(packed.begin(), packed.end(), FPacked.begin(), FPacked.end())) return nullptr;
+  return FResult.get();
+}
