@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "Application.h"
 #include "CodePage.h"
@@ -14,7 +15,13 @@
 
 namespace {
 
-const wchar_t kObjectProp[] = L"TavoroControl";
+// Our control of each of our windows (all of them belong to the main thread). Kept
+// in the process: a window property costs a round trip to the window server, and
+// this is asked for on every message.
+std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
+  static std::unordered_map<HWND, TWinControl*> controls;
+  return controls;
+}
 // The control whose window CreateWindowEx is making: a platform class asks its
 // parent for item sizes before we have subclassed it.
 TWinControl* sCreating = nullptr;
@@ -91,7 +98,10 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND wnd) {
-  return wnd ? static_cast<TWinControl*>(GetPropW(wnd, kObjectProp)) : nullptr;
+  if (!wnd) return nullptr;
+  const auto& controls = ControlsByWindow();
+  auto found = controls.find(wnd);
+  return found == controls.end() ? nullptr : found->second;
 }
 
 std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uintptr_t wParam,
@@ -121,13 +131,13 @@ std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uin
 
 void TWinControl::AttachHandle(HWND wnd) {
   FHandle = wnd;
-  SetPropW(wnd, kObjectProp, this);
+  ControlsByWindow()[wnd] = this;
   CountHandle(THandleKind::Window, 1);
 }
 
 void TWinControl::DetachHandle() {
   if (!FHandle) return;
-  RemovePropW(FHandle, kObjectProp);
+  ControlsByWindow().erase(FHandle);
   if (FDefWndProc)
     SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
   FHandle = nullptr;
@@ -448,8 +458,11 @@ bool TWinControl::SelectNext(TWinControl* current, bool forward) {
 
 // ---- painting ----------------------------------------------------------------
 
+// A window not on the screen (or under a hidden parent) is wholly invalidated when
+// it is shown; marking parts of it before is a round trip to the window server for
+// nothing, and a window being set up asks for it with every property.
 void TWinControl::Invalidate() {
-  if (FHandle) InvalidateRect(FHandle, nullptr, FALSE);
+  if (FHandle && IsWindowVisible(FHandle)) InvalidateRect(FHandle, nullptr, FALSE);
 }
 
 void TWinControl::Update() {
@@ -457,7 +470,7 @@ void TWinControl::Update() {
 }
 
 void TWinControl::InvalidateChild(const TControl* child) {
-  if (!FHandle || child->IsWindowed()) return;
+  if (!FHandle || child->IsWindowed() || !IsWindowVisible(FHandle)) return;
   TRect b = child->BoundsRect();
   RECT r{b.Left, b.Top, b.Right, b.Bottom};
   InvalidateRect(FHandle, &r, FALSE);

@@ -187,3 +187,40 @@ TEST(WindowClass, APlatformBorderIsStillPainted) {
   EXPECT_EQ(GetPixel(dc, 49, 20), GetSysColor(COLOR_WINDOWFRAME));
   ReleaseDC(bordered->Handle(), dc);
 }
+
+// Each of our windows leads back to its control while it exists, and to nothing
+// once it is destroyed; other windows lead to nothing.
+TEST(WindowClass, AWindowLeadsToItsControlUntilItIsDestroyed) {
+  auto form = MakeForm();
+  auto* control = new TWinControl(form.get());
+  control->SetParent(form.get());
+  HWND wnd = control->Handle();
+  EXPECT_EQ(TWinControl::FromHandle(wnd), control);
+  EXPECT_EQ(TWinControl::FromHandle(form->Handle()), form.get());
+  EXPECT_EQ(TWinControl::FromHandle(GetDesktopWindow()), nullptr);
+  EXPECT_EQ(TWinControl::FromHandle(nullptr), nullptr);
+  delete control;
+  EXPECT_EQ(TWinControl::FromHandle(wnd), nullptr);
+}
+
+// Changes made while the window is hidden are not marked for repainting one by one:
+// showing the window paints all of it.
+TEST(WindowClass, ChangesWhileHiddenShowWhenTheWindowIsShown) {
+  auto form = MakeForm();
+  form->SetBounds(100, 100, 200, 150);
+  auto* control = new TWinControl(form.get());
+  control->SetBounds(10, 10, 50, 40);
+  control->SetParent(form.get());
+  control->Handle();
+  control->SetColor(clRed);
+  form->Show();
+  UpdateWindow(form->Handle());
+  HDC dc = GetDC(control->Handle());
+  EXPECT_EQ(GetPixel(dc, 25, 20), ColorToRGB(clRed));
+  ReleaseDC(control->Handle(), dc);
+  control->SetColor(clBlue);
+  UpdateWindow(control->Handle());
+  dc = GetDC(control->Handle());
+  EXPECT_EQ(GetPixel(dc, 25, 20), ColorToRGB(clBlue));
+  ReleaseDC(control->Handle(), dc);
+}
