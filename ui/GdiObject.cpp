@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <vector>
 
 #include "Exception.h"
 
@@ -103,10 +104,32 @@ bool TPaintDC::EraseBackground() const {
 
 // --- TBufferedPaint
 
+namespace {
+
+long RegionArea(HRGN region) {
+  const DWORD size = GetRegionData(region, 0, nullptr);
+  if (size == 0) return 0;
+  std::vector<std::uint8_t> bytes(size);
+  auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+  if (GetRegionData(region, size, data) == 0) return 0;
+  const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+  long area = 0;
+  for (DWORD i = 0; i < data->rdh.nCount; ++i)
+    area += static_cast<long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
+  return area;
+}
+
+}  // namespace
+
 TBufferedPaint::TBufferedPaint(HDC target, const TRect& area)
     : FTarget(target), FArea(area), FMemory(target) {
   if (area.IsEmpty()) {
     FCancelled = true;
+    return;
+  }
+  TRegionHandle visible = VisiblePart();
+  if (visible && RegionArea(visible.Get()) * 4 < static_cast<long>(area.Width()) * area.Height()) {
+    FDirect = true;
     return;
   }
   FBitmap.Reset(CreateCompatibleBitmap(target, area.Width(), area.Height()));
@@ -114,29 +137,31 @@ TBufferedPaint::TBufferedPaint(HDC target, const TRect& area)
     throw EOSError(
         Format("An off-screen image of %d x %d could not be made", area.Width(), area.Height()));
   FMemory.SelectBitmap(FBitmap.Get());
-  ClipToVisible();
+  // Drawing into the buffer is clipped as the window's paint is, so a panel mostly
+  // covered by children converts and copies its visible strips, not its whole
+  // rectangle.
+  if (visible) SelectClipRgn(FMemory.Get(), visible.Get());
   SetViewportOrgEx(FMemory.Get(), -area.Left, -area.Top, nullptr);
 }
 
 // A window's paint shows only its visible region: the update area less its children's
-// windows. Drawing into the buffer is clipped the same way, so a panel mostly covered
-// by children converts and copies its visible strips, not its whole rectangle. A
-// target with no window (a bitmap, a print) keeps the whole area.
-void TBufferedPaint::ClipToVisible() {
-  if (!WindowFromDC(FTarget)) return;
-  HRGN visible = CreateRectRgn(0, 0, 0, 0);
-  if (!visible) return;
+// windows.
+TRegionHandle TBufferedPaint::VisiblePart() const {
+  if (!WindowFromDC(FTarget)) return {};
+  TRegionHandle visible = CreateRectRegion({0, 0, 0, 0});
   POINT origin{};
   // The system region is in screen coordinates; the buffer's pixel (0, 0) is the
   // target's area.TopLeft.
-  if (GetRandomRgn(FTarget, visible, SYSRGN) == 1 && GetDCOrgEx(FTarget, &origin)) {
-    OffsetRgn(visible, -origin.x - FArea.Left, -origin.y - FArea.Top);
-    SelectClipRgn(FMemory.Get(), visible);
-  }
-  DeleteObject(visible);
+  if (!visible || GetRandomRgn(FTarget, visible.Get(), SYSRGN) != 1 || !GetDCOrgEx(FTarget, &origin))
+    return {};
+  OffsetRgn(visible.Get(), -origin.x - FArea.Left, -origin.y - FArea.Top);
+  TRegionHandle whole = CreateRectRegion({0, 0, FArea.Width(), FArea.Height()});
+  CombineRgn(visible.Get(), visible.Get(), whole.Get(), RGN_AND);
+  return visible;
 }
 
 TBufferedPaint::~TBufferedPaint() {
+  if (FDirect) return;
   if (!FCancelled) {
     // Paint code may have left the origin moved; the copy needs the one we set.
     SetViewportOrgEx(FMemory.Get(), -FArea.Left, -FArea.Top, nullptr);

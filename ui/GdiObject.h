@@ -143,6 +143,9 @@ class TPaintDC {
 // those of the target (its viewport is moved by -area.Left, -area.Top), so paint code
 // draws as it would on the target. The destructor copies the area to the target in
 // one operation, unless Cancel() was called.
+// A window that shows less than a quarter of `area` (a panel under its controls,
+// with only strips of its edges in sight) is drawn on directly instead: DC() is the
+// target, clipped by the system, and no off-screen image of the whole area is made.
 class TBufferedPaint {
  public:
   TBufferedPaint(HDC target, const TRect& area);
@@ -150,16 +153,20 @@ class TBufferedPaint {
   TBufferedPaint& operator=(const TBufferedPaint&) = delete;
   ~TBufferedPaint();
 
-  HDC DC() const { return FMemory.Get(); }
+  HDC DC() const { return FDirect ? FTarget : FMemory.Get(); }
   const TRect& Area() const { return FArea; }
+  bool Direct() const { return FDirect; }
   void Cancel() { FCancelled = true; }
 
  private:
-  void ClipToVisible();
+  // The target window's visible part of the area, in the buffer's pixels; none for a
+  // target without a window.
+  TRegionHandle VisiblePart() const;
 
   HDC FTarget = nullptr;
   TRect FArea;
   bool FCancelled = false;
+  bool FDirect = false;
   TBitmapHandle FBitmap;  // declared before FMemory: the DC goes first
   TMemoryDC FMemory;
 };

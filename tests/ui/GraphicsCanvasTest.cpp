@@ -278,6 +278,33 @@ TEST(GraphicsCanvas, BufferedPaintCopiesItsAreaOnce) {
   EXPECT_EQ(target.At(0, 0), clWhite);
 }
 
+// A window whose children leave less than a quarter of it in sight is drawn on
+// directly; one showing more gets the off-screen buffer.
+TEST(GraphicsCanvas, BufferedPaintDrawsDirectlyOnAMostlyCoveredWindow) {
+  HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_CLIPCHILDREN, 50, 50, 200,
+                                100, nullptr, nullptr, nullptr, nullptr);
+  HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 5, 190, 90, window, nullptr,
+                               nullptr, nullptr);
+  ShowWindow(window, SW_SHOWNA);
+  HDC dc = GetDC(window);
+  {
+    TBufferedPaint covered(dc, TRect(0, 0, 200, 100));  // 2,900 of 20,000 pixels in sight
+    EXPECT_TRUE(covered.Direct());
+    EXPECT_EQ(covered.DC(), dc);
+  }
+  ReleaseDC(window, dc);
+  MoveWindow(child, 10, 10, 180, 80, FALSE);  // 5,600 in sight
+  dc = GetDC(window);
+  {
+    TBufferedPaint buffered(dc, TRect(0, 0, 200, 100));
+    EXPECT_FALSE(buffered.Direct());
+    EXPECT_NE(buffered.DC(), dc);
+    buffered.Cancel();
+  }
+  ReleaseDC(window, dc);
+  DestroyWindow(window);
+}
+
 TEST(GraphicsCanvas, DrawingWithoutADeviceContextRaises) {
   TCanvas c;
   EXPECT_THROW(c.FillRect(TRect(0, 0, 1, 1)), ECanvasError);
