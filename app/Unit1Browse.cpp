@@ -50,9 +50,9 @@ void TForm1::LoadWindowSettings() {
   int left = SettingsOversized ? dx / 2 : SettingsFile->ReadInteger("MainForm", "Left", dx / 2);
   int top = SettingsOversized ? dy / 2 : SettingsFile->ReadInteger("MainForm", "Top", dy / 2);
   TPoint place = PlaceWindow(Screen->Width(), Screen->Height(), Width(), Height(), left, top);
-  SetLeft(place.x);
-  SetTop(place.y);
-  SetCaption(Caption() + ReadFileVersionText());
+  SetBounds(place.x, place.y, Width(), Height());
+  std::string v = ReadFileVersionText();
+  SetCaption(Caption() + v);
 }
 
 std::string TForm1::ReadFileVersionText() {

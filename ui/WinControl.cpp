@@ -292,10 +292,13 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (AHeight < 0) AHeight = 0;
   if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height()) return;
   bool resized = AWidth != Width() || AHeight != Height();
+  bool moved = ALeft != Left() || ATop != Top();
   StoreBounds(ALeft, ATop, AWidth, AHeight);
   UpdateAnchorRules();
+  // A move alone says so: the platform then skips the size limits of a resize.
   if (FHandle)
-    SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (resized ? 0 : SWP_NOSIZE) | (moved ? 0 : SWP_NOMOVE));
   if (resized) Realign();
   RequestAlign();
 }

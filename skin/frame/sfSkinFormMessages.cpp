@@ -109,7 +109,9 @@ bool TsfSkinForm::HandleNonClient(TMessage& m, const TNext& next) {
       return true;
     case WM_SETTEXT:
       next(m);
-      if (Bordered()) SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
+      // A hidden window's frame is painted with the new caption when it is shown.
+      if (Bordered() && IsWindowVisible(FForm->HandleValue()))
+        SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
       return true;
     case WM_ACTIVATE:
       next(m);
