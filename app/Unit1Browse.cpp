@@ -51,8 +51,7 @@ void TForm1::LoadWindowSettings() {
   int top = SettingsOversized ? dy / 2 : SettingsFile->ReadInteger("MainForm", "Top", dy / 2);
   TPoint place = PlaceWindow(Screen->Width(), Screen->Height(), Width(), Height(), left, top);
   SetBounds(place.x, place.y, Width(), Height());
-  std::string v = ReadFileVersionText();
-  SetCaption(Caption() + v);
+  SetCaption(Caption() + ReadFileVersionText());
 }
 
 std::string TForm1::ReadFileVersionText() {
