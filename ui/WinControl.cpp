@@ -208,7 +208,8 @@ TWinControl* TWinControl::MeasureItemTarget(const TMessage& m) const {
 
 void TWinControl::CreateHandleDone() {
   for (TControl* c : FControls)
-    if (c->IsWindowed()) static_cast<TWinControl*>(c)->HandleNeeded();
+    if (c->IsWindowed() && static_cast<TWinControl*>(c)->WindowMadeWithParent())
+      static_cast<TWinControl*>(c)->HandleNeeded();
   Realign();
 }
 
@@ -247,7 +248,7 @@ void TWinControl::InsertControl(TControl* c) {
   if (c->IsWindowed()) {
     auto* w = static_cast<TWinControl*>(c);
     FTabList.push_back(w);
-    if (FHandle) w->HandleNeeded();
+    if (FHandle && w->WindowMadeWithParent()) w->HandleNeeded();
   }
   c->Perform(CM_PARENTFONTCHANGED);
   c->Perform(CM_PARENTCOLORCHANGED);

@@ -29,6 +29,8 @@ class TsfPopupListBox : public TsfSkinListBox {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  // The popup's window is made when it is first shown, not with the combo box's.
+  bool WindowMadeWithParent() const override { return false; }
   void ListMessage(TMessage& message, bool& Continue) override;
 
  private:

@@ -121,8 +121,11 @@ TEST(ComboBoxDropDown, OpensBelowTheFaceAndAClickOnAnItemChoosesIt) {
   TComboForm f;
   f.Combo->SetItemIndex(0);
   f.Log.clear();
+  // The list's popup window is made when it first opens, with the items set before.
+  EXPECT_FALSE(f.Popup().HandleAllocated());
   f.ClickButton();  // press and release on the button: the list stays open
   ASSERT_TRUE(f.Combo->DroppedDown());
+  EXPECT_EQ(SendMessageW(f.Inner(), LB_GETCOUNT, 0, 0), 13);
   ASSERT_TRUE(IsWindowVisible(f.Popup().Handle()));
   RECT face, popup;
   GetWindowRect(f.Face(), &face);
