@@ -680,7 +680,10 @@ void TWinControl::DoExit() {
 // ---- state changes -----------------------------------------------------------------
 
 void TWinControl::VisibleChanged() {
-  if (FHandle) ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
+  if (FHandle)
+    ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
+  else if (Visible() && Parent() && Parent()->HandleAllocated() && WindowMadeWithParent())
+    HandleNeeded();  // shown for the first time: its window is made now
 }
 
 void TWinControl::EnabledChanged() {

@@ -109,9 +109,10 @@ class TWinControl : public TControl {
   virtual void CreateWnd();
   // Called once the window exists: children's windows are made here.
   virtual void CreateHandleDone();
-  // False for a control whose window waits until it is first needed (a drop-down's
-  // popup): making its parent's window does not make it.
-  virtual bool WindowMadeWithParent() const { return true; }
+  // False for a control whose window waits until it is first needed: a hidden one
+  // (made when it is shown) or a drop-down's popup. Making its parent's window does
+  // not make it.
+  virtual bool WindowMadeWithParent() const { return Visible(); }
   // Paints the window's own surface (the dc is an off-screen buffer in client
   // coordinates). Platform classes paint themselves and never get here.
   virtual void PaintWindow(HDC dc);

@@ -224,3 +224,23 @@ TEST(WindowClass, ChangesWhileHiddenShowWhenTheWindowIsShown) {
   EXPECT_EQ(GetPixel(dc, 25, 20), ColorToRGB(clBlue));
   ReleaseDC(control->Handle(), dc);
 }
+
+// A hidden control's window is made when the control is first shown (or its handle
+// is asked for), not with its parent's.
+TEST(WindowClass, AHiddenControlGetsItsWindowWhenShown) {
+  auto form = MakeForm();
+  auto* hidden = new TWinControl(form.get());
+  hidden->SetBounds(10, 10, 50, 40);
+  hidden->SetVisible(false);
+  hidden->SetParent(form.get());
+  form->Show();
+  EXPECT_FALSE(hidden->HandleAllocated());
+  hidden->SetVisible(true);
+  ASSERT_TRUE(hidden->HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(hidden->HandleValue()));
+  RECT r;
+  GetWindowRect(hidden->HandleValue(), &r);
+  EXPECT_EQ(r.right - r.left, 50);
+  hidden->SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(hidden->HandleValue()));
+}
