@@ -22,6 +22,7 @@ std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
   static std::unordered_map<HWND, TWinControl*> controls;
   return controls;
 }
+
 // The control whose window CreateWindowEx is making: a platform class asks its
 // parent for item sizes before we have subclassed it.
 TWinControl* sCreating = nullptr;
