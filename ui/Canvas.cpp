@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
 // Our method names; the platform's functions are called by their full names.
 #undef DrawText
@@ -10,6 +9,7 @@
 
 #include "Bitmap.h"
 #include "CodePage.h"
+#include "GdiObject.h"
 
 static_assert(sizeof(TPoint) == sizeof(POINT) && alignof(TPoint) == alignof(POINT));
 
@@ -21,34 +21,23 @@ namespace {
 // rectangle by rectangle, only the pixels that show are converted. Returns false
 // when the clip is a single rectangle, none, or too ragged to be worth it.
 bool BlitByClipRectangles(HDC dc, int x, int y, int w, int h, HDC source) {
-  constexpr DWORD kMostRectangles = 32;
-  HRGN clip = CreateRectRgn(0, 0, 0, 0);
-  if (!clip) return false;
-  bool done = false;
-  if (GetClipRgn(dc, clip) == 1) {
-    const DWORD bytes = GetRegionData(clip, 0, nullptr);
-    std::vector<std::uint8_t> buffer(bytes);
-    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    if (bytes >= sizeof(RGNDATAHEADER) && GetRegionData(clip, bytes, data) == bytes &&
-        data->rdh.nCount > 1 && data->rdh.nCount <= kMostRectangles) {
-      // The clip is in device units; the copy takes logical ones (text mapping mode).
-      POINT viewport{}, window{};
-      GetViewportOrgEx(dc, &viewport);
-      GetWindowOrgEx(dc, &window);
-      const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
-      for (DWORD i = 0; i < data->rdh.nCount; ++i) {
-        RECT r = rects[i];
-        OffsetRect(&r, window.x - viewport.x, window.y - viewport.y);
-        RECT target{x, y, x + w, y + h}, piece;
-        if (!IntersectRect(&piece, &r, &target)) continue;
-        BitBlt(dc, piece.left, piece.top, piece.right - piece.left, piece.bottom - piece.top, source,
-               piece.left - x, piece.top - y, SRCCOPY);
-      }
-      done = true;
-    }
+  constexpr std::size_t kMostRectangles = 32;
+  TRegionHandle clip = CreateRectRegion({0, 0, 0, 0});
+  if (!clip || GetClipRgn(dc, clip.Get()) != 1) return false;
+  const std::vector<TRect> rects = RegionRects(clip.Get());
+  if (rects.size() <= 1 || rects.size() > kMostRectangles) return false;
+  // The clip is in device units; the copy takes logical ones (text mapping mode).
+  POINT viewport{}, window{};
+  GetViewportOrgEx(dc, &viewport);
+  GetWindowOrgEx(dc, &window);
+  const TRect target{x, y, x + w, y + h};
+  for (const TRect& r : rects) {
+    const TRect piece = IntersectRect(r.Offset(window.x - viewport.x, window.y - viewport.y), target);
+    if (piece.IsEmpty()) continue;
+    BitBlt(dc, piece.Left, piece.Top, piece.Width(), piece.Height(), source, piece.Left - x,
+           piece.Top - y, SRCCOPY);
   }
-  DeleteObject(clip);
-  return done;
+  return true;
 }
 
 RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }

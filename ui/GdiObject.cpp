@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -25,6 +26,21 @@ bool SetWindowRegion(HWND window, TRegionHandle region, bool redraw) {
   if (!SetWindowRgn(window, region.Get(), redraw)) return false;
   region.Release();
   return true;
+}
+
+std::vector<TRect> RegionRects(HRGN region) {
+  if (!region) return {};
+  const DWORD size = GetRegionData(region, 0, nullptr);
+  if (size < sizeof(RGNDATAHEADER)) return {};
+  std::vector<std::uint8_t> bytes(size);
+  auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+  if (GetRegionData(region, size, data) != size) return {};
+  const DWORD count = std::min<DWORD>(data->rdh.nCount, (size - data->rdh.dwSize) / sizeof(RECT));
+  const RECT* rects = reinterpret_cast<const RECT*>(bytes.data() + data->rdh.dwSize);
+  std::vector<TRect> out;
+  out.reserve(count);
+  for (DWORD i = 0; i < count; ++i) out.push_back({rects[i].left, rects[i].top, rects[i].right, rects[i].bottom});
+  return out;
 }
 
 TRegionHandle CreateRectRegion(const TRect& rect) {
@@ -107,15 +123,8 @@ bool TPaintDC::EraseBackground() const {
 namespace {
 
 long RegionArea(HRGN region) {
-  const DWORD size = GetRegionData(region, 0, nullptr);
-  if (size == 0) return 0;
-  std::vector<std::uint8_t> bytes(size);
-  auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
-  if (GetRegionData(region, size, data) == 0) return 0;
-  const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
   long area = 0;
-  for (DWORD i = 0; i < data->rdh.nCount; ++i)
-    area += static_cast<long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
+  for (const TRect& r : RegionRects(region)) area += static_cast<long>(r.Width()) * r.Height();
   return area;
 }
 

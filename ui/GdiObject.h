@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 // Owning and borrowing wrappers for GDI handles and device contexts.
 //
 // Every handle the framework creates is counted per kind while it is alive, so tests
@@ -72,6 +73,8 @@ bool SetWindowRegion(HWND window, TRegionHandle region, bool redraw);
 
 // A rectangular region; an empty handle when the platform refuses.
 TRegionHandle CreateRectRegion(const TRect& rect);
+// The rectangles of a region as the platform stores them (GetRegionData).
+std::vector<TRect> RegionRects(HRGN region);
 
 // A memory device context (CreateCompatibleDC). A bitmap selected with SelectBitmap
 // is deselected again before the context is deleted, so the bitmap can be freed.

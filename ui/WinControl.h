@@ -109,9 +109,9 @@ class TWinControl : public TControl {
   virtual void CreateWnd();
   // Called once the window exists: children's windows are made here.
   virtual void CreateHandleDone();
-  // False for a control whose window waits until it is first needed: a hidden one
-  // (made when it is shown) or a drop-down's popup. Making its parent's window does
-  // not make it.
+  // Whether making the parent's window makes this control's too. A hidden control's
+  // window is made by VisibleChanged when it is first shown, a drop-down's popup's by
+  // Handle() when it first opens; either is made by Handle() if asked for sooner.
   virtual bool WindowMadeWithParent() const { return Visible(); }
   // Paints the window's own surface (the dc is an off-screen buffer in client
   // coordinates). Platform classes paint themselves and never get here.

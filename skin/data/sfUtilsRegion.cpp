@@ -117,11 +117,3 @@ TRegionHandle CreateRgnFromResizedMask(const TBitmap& mask, const TsfNinePartGeo
   return CreateRgnFromMaskBands(bands, ng);
 }
 
-std::vector<TRect> RegionRects(HRGN region) {
-  if (!region) return {};
-  const DWORD size = GetRegionData(region, 0, nullptr);
-  if (size == 0) return {};
-  std::vector<std::uint8_t> data(size);
-  if (GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data())) == 0) return {};
-  return RegionDataRects(data.data(), data.size());
-}

@@ -45,5 +45,3 @@ TRegionHandle CreateRgnFromResizedMask(const TBitmap& mask, const TsfNinePartGeo
 // The bands already made by CreateMaskBandImages, placed for the new geometry.
 TRegionHandle CreateRgnFromMaskBands(const TsfMaskBandImages& bands, const TsfNinePartGeometry& ng);
 
-// The rectangles of a region as the platform stores them (GetRegionData).
-std::vector<TRect> RegionRects(HRGN region);
