@@ -130,6 +130,18 @@ std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uin
   return m.Result;
 }
 
+std::intptr_t TWinControl::SendWindowMessage(unsigned msg, std::uintptr_t wParam,
+                                             std::intptr_t lParam) {
+  if (FHandle) return SendMessageW(FHandle, msg, wParam, lParam);
+  TMessage m{msg, wParam, lParam, 0};
+  try {
+    DispatchWindowMessage(m);
+  } catch (...) {
+    HandleEventException();
+  }
+  return m.Result;
+}
+
 void TWinControl::AttachHandle(HWND wnd) {
   FHandle = wnd;
   ControlsByWindow()[wnd] = this;

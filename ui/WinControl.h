@@ -35,6 +35,10 @@ class TWinControl : public TControl {
   void DestroyHandle();
   // The object behind one of our windows, or nullptr.
   static TWinControl* FromHandle(HWND wnd);
+  // Sends a message to the control's window and returns its result. Before the
+  // window exists the message takes the way the window's messages take (a form's
+  // hooks included) without a window being made for it.
+  std::intptr_t SendWindowMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
 
   int ControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* Controls(int index) const { return FControls.at(static_cast<size_t>(index)); }

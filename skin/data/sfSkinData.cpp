@@ -17,11 +17,11 @@
 
 namespace {
 
+// A form whose window is not made yet takes the message all the same: its frame
+// and controls are skinned before the window is made, at its final size.
 void SendSkinMessage(TForm* form, unsigned message, TsfSkinData* sender) {
-  // A form on its way out has nothing to update, and asking for its handle would
-  // make a new window.
-  if (form->IsDestroying()) return;
-  SendMessageW(form->Handle(), message, reinterpret_cast<WPARAM>(sender), kSkinMessageParam);
+  if (form->IsDestroying()) return;  // nothing left to update
+  form->SendWindowMessage(message, reinterpret_cast<WPARAM>(sender), kSkinMessageParam);
 }
 
 }  // namespace

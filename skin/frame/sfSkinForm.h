@@ -5,6 +5,7 @@
 // the mask, hit-testing, size limits, the caption objects and the window commands
 // (maximize, minimize, restore, roll-up). Skin changes of its skin data are carried
 // to the form's skinned controls.
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -243,6 +244,7 @@ class TsfSkinForm : public TComponent {
   void StopTimers();
   void SetTimerOn(unsigned id, unsigned ms, bool on);
   bool TimerOn(unsigned id) const;
+  void WindowCreated();
   void HoverPoll();
   void MorphStep();
   void CaptionAnimationStep();
@@ -324,7 +326,10 @@ class TsfSkinForm : public TComponent {
   TRect FPlainCaption;
   TsfObjectList FObjects;
   int FHot = -1, FPrevHot = -1, FCaptured = -1;
-  unsigned FTimers = 0;  // bits of the running timers
+  // Bits of the running timers, and each one's period; a timer asked for before
+  // the window exists runs from the window's making.
+  unsigned FTimers = 0;
+  std::array<unsigned, 16> FTimerPeriods{};
   std::optional<TRect> FRestoreBounds;
   bool FRollUpBeforeMaximize = false, FRolledUpWhileMaximized = false;
   int FRollUpHeight = 0;

@@ -135,6 +135,10 @@ bool TsfSkinForm::HandleNonClient(TMessage& m, const TNext& next) {
 
 bool TsfSkinForm::HandleState(TMessage& m, const TNext& next) {
   switch (m.Msg) {
+    case WM_CREATE:
+      next(m);
+      WindowCreated();
+      return true;
     case WM_DESTROY: StopTimers(); return false;
     case WM_SIZE: OnSize(m, next); return true;
     case WM_SIZING: OnSizing(m, next); return true;
@@ -307,13 +311,23 @@ void TsfSkinForm::SetTimerOn(unsigned id, unsigned ms, bool on) {
   unsigned bit = 1u << (id & 0xF);
   HWND wnd = FForm->HandleValue();
   if (on) {
-    if (!wnd) return;
-    SetTimer(wnd, id, ms, nullptr);
+    if (wnd) SetTimer(wnd, id, ms, nullptr);
     FTimers |= bit;
+    FTimerPeriods[id & 0xF] = ms;
   } else {
     if (wnd && (FTimers & bit)) KillTimer(wnd, id);
     FTimers &= ~bit;
   }
+}
+
+// The skin may have been applied before the window was made: the window takes the
+// frame and region built for its size, and the timers asked for meanwhile start.
+void TsfSkinForm::WindowCreated() {
+  CacheFormSize();
+  RebuildForSize();
+  HWND wnd = FForm->HandleValue();
+  for (unsigned id : {kHoverTimer, kMorphTimer, kCaptionTimer})
+    if (TimerOn(id)) SetTimer(wnd, id, FTimerPeriods[id & 0xF], nullptr);
 }
 
 bool TsfSkinForm::TimerOn(unsigned id) const { return (FTimers & (1u << (id & 0xF))) != 0; }

@@ -30,14 +30,14 @@ void TsfSkinForm::ApplyFrameSkin() {
     UpdateFrameRegion();
     if (!FRegionSet && FSkinnable && Bordered() && wnd) SendMessageW(wnd, WM_NCPAINT, 1, 0);
   }
-  if (wnd) {
-    // The new frame size takes effect before the repaint.
+  // The new frame size takes effect before the repaint; a form without its window
+  // yet takes it in its bounds.
+  if (wnd)
     SetWindowPos(wnd, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    FForm->FrameChanged();
-    RedrawWindow(wnd, nullptr, nullptr,
-                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  }
+  FForm->FrameChanged();
+  if (wnd)
+    RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   UpdateActiveState(true);
   SetTimerOn(0x5F01, 50, true);
   if (OnChangeSkinData) OnChangeSkinData(this);

@@ -219,3 +219,33 @@ TEST(SkinForm, AChangeReachesSkinnedControlsOffTheControlBases) {
   LoadTestSkin(*f.Skin);  // the test skin defines "stdlabel"
   EXPECT_NE(label->DefinitionIndex(), -1);
 }
+
+TEST(SkinForm, ASkinLoadedBeforeTheWindowIsMadeDressesTheWindowWhenItIsMade) {
+  TFramedForm f;
+  auto* bar = f.Add<TsfSkinToolBar>("bar", f.Form.get(), Bounds(0, 0, 782, 40));
+  bar->SetAlign(alTop);
+  LoadOurSkin(*f.Skin);
+  // Skinned, sized and laid out with no window made for it.
+  EXPECT_FALSE(f.Form->HandleAllocated());
+  EXPECT_FALSE(bar->HandleAllocated());
+  EXPECT_TRUE(f.Frame->SkinLoaded());
+  EXPECT_EQ(bar->Height(), 29);
+  EXPECT_EQ(f.Form->Width(), 792);
+  EXPECT_EQ(f.Form->Height(), 586);
+
+  HWND wnd = f.Form->Handle();
+  RECT window, client;
+  GetWindowRect(wnd, &window);
+  GetClientRect(wnd, &client);
+  EXPECT_EQ(window.right - window.left, 792);
+  EXPECT_EQ(window.bottom - window.top, 586);
+  EXPECT_EQ(client.right, 782);
+  EXPECT_EQ(client.bottom, 552);
+  // The window wears the skin's region from its making: the rounded corner is cut.
+  TRegionHandle region = CreateRectRegion({0, 0, 0, 0});
+  ASSERT_EQ(GetWindowRgn(wnd, region.Get()), COMPLEXREGION);
+  EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));
+  EXPECT_TRUE(PtInRegion(region.Get(), 396, 293));
+  // The caption buttons' hover polling, asked for by the load, runs.
+  EXPECT_TRUE(KillTimer(wnd, 0x5F01));
+}

@@ -58,6 +58,26 @@ TEST(FormHooks, NewestFirstAndRemovableInAnyOrder) {
   EXPECT_EQ(log, "form");
 }
 
+TEST(FormHooks, AMessageSentBeforeTheWindowIsMadeTakesTheHooksAndMakesNoWindow) {
+  auto form = MakeForm<TLoggingForm>();
+  std::string log;
+  form->Log = &log;
+  int owner = 0;
+  form->InstallMessageHook(&owner, [&log](TMessage& m, const std::function<void(TMessage&)>& next) {
+    if (m.Msg != kProbe) return next(m);
+    log += "hook ";
+    next(m);
+    m.Result = 42;
+  });
+  EXPECT_EQ(form->SendWindowMessage(kProbe, 0, 0), 42);
+  EXPECT_EQ(log, "hook form");
+  EXPECT_FALSE(form->HandleAllocated());
+  log.clear();
+  form->HandleNeeded();
+  EXPECT_EQ(form->SendWindowMessage(kProbe, 0, 0), 42);
+  EXPECT_EQ(log, "hook form");
+}
+
 TEST(FormHooks, ARecreatedWindowKeepsHooksChildrenAndBounds) {
   auto form = MakeForm<TLoggingForm>();
   std::string log;
