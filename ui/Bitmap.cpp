@@ -165,26 +165,34 @@ const std::uint8_t* TBitmap::ScanLine(int y) const {
 // --- files
 
 void TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size) {
-  TBmpImage image;
-  if (size > 0) image = DecodeBmp(data, size);
-  TPixelFormat format = size == 0 ? FFormat : image.SourceBitCount == 32 ? pf32bit : pf24bit;
-  TDib dib = CreateDib(image.Width, image.Height, format);
+  if (size == 0) {
+    Adopt(TDib{}, 0, 0, FFormat);
+    FSourceBitCount = 0;
+    FSourcePalette.clear();
+    Changed();
+    return;
+  }
+  // Rows go straight into the bitmap's memory through one row of scratch.
+  TBmpRows rows(data, size);
+  const TPixelFormat format = rows.SourceBitCount() == 32 ? pf32bit : pf24bit;
+  TDib dib = CreateDib(rows.Width(), rows.Height(), format);
   const int bytes = format == pf32bit ? 4 : 3;
-  const size_t rowBytes = static_cast<size_t>(RowBytesOf(image.Width, format));
-  for (int y = 0; y < image.Height; ++y) {
+  const size_t rowBytes = static_cast<size_t>(RowBytesOf(rows.Width(), format));
+  std::vector<std::uint32_t> scratch(static_cast<size_t>(rows.Width()));
+  for (int y = 0; y < rows.Height(); ++y) {
+    rows.Read(y, scratch.data());
     std::uint8_t* row = dib.Bits + static_cast<size_t>(y) * rowBytes;
-    const std::uint32_t* src = image.Pixels.data() + static_cast<size_t>(y) * image.Width;
-    for (int x = 0; x < image.Width; ++x, row += bytes) {
-      std::uint32_t v = src[x];
+    for (std::uint32_t v : scratch) {
       row[0] = static_cast<std::uint8_t>(v);
       row[1] = static_cast<std::uint8_t>(v >> 8);
       row[2] = static_cast<std::uint8_t>(v >> 16);
       if (bytes == 4) row[3] = static_cast<std::uint8_t>(v >> 24);
+      row += bytes;
     }
   }
-  Adopt(std::move(dib), image.Width, image.Height, format);
-  FSourceBitCount = image.SourceBitCount;
-  FSourcePalette = std::move(image.Palette);
+  Adopt(std::move(dib), rows.Width(), rows.Height(), format);
+  FSourceBitCount = rows.SourceBitCount();
+  FSourcePalette = rows.Palette();
   Changed();
 }
 

@@ -79,7 +79,10 @@ struct TChannel {
   }
 };
 
-struct THeader {
+}  // namespace
+
+// The checked fields of a file's headers.
+struct TBmpHeader {
   std::uint32_t HeaderSize = 0;
   std::int64_t Width = 0, Height = 0;
   int BitCount = 0;
@@ -92,7 +95,9 @@ struct THeader {
   TChannel Red, Green, Blue, Alpha;
 };
 
-void ReadInfoHeader(const TReader& in, THeader& h) {
+namespace {
+
+void ReadInfoHeader(const TReader& in, TBmpHeader& h) {
   const std::size_t base = FileHeaderSize;
   if (h.HeaderSize == CoreHeaderSize) {
     h.Width = in.U16(base + 4);
@@ -114,7 +119,7 @@ bool KnownBitCount(int bits) {
   return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
-void CheckFormat(const THeader& h) {
+void CheckFormat(const TBmpHeader& h) {
   if (h.Width <= 0) Invalid("width " + std::to_string(h.Width));
   if (h.Height == 0) Invalid("height 0");
   const std::int64_t rows = h.Height < 0 ? -h.Height : h.Height;
@@ -142,7 +147,7 @@ void CheckFormat(const THeader& h) {
 
 // The colour masks: from the V4/V5 header, from the three or four words after an info
 // header, or the standard layout of an uncompressed file.
-void ReadMasks(const TReader& in, THeader& h) {
+void ReadMasks(const TReader& in, TBmpHeader& h) {
   if (h.BitCount != 16 && h.BitCount != 32) return;
   std::uint32_t r, g, b, a = 0;
   if (h.Compression == BiRgb) {
@@ -176,7 +181,7 @@ void ReadMasks(const TReader& in, THeader& h) {
   h.Alpha = TChannel::Of(a, "alpha");
 }
 
-std::vector<std::uint32_t> ReadPalette(const TReader& in, const THeader& h) {
+std::vector<std::uint32_t> ReadPalette(const TReader& in, const TBmpHeader& h) {
   if (h.BitCount > 8) return {};
   std::uint32_t max = 1u << h.BitCount;
   std::uint32_t count = h.ColorsUsed ? h.ColorsUsed : max;
@@ -193,7 +198,7 @@ std::vector<std::uint32_t> ReadPalette(const TReader& in, const THeader& h) {
   return palette;
 }
 
-void DecodeRow(const std::uint8_t* row, const THeader& h, const std::vector<std::uint32_t>& palette,
+void DecodeRow(const std::uint8_t* row, const TBmpHeader& h, const std::vector<std::uint32_t>& palette,
                std::uint32_t* out) {
   const int w = static_cast<int>(h.Width);
   if (h.BitCount <= 8) {
@@ -225,7 +230,7 @@ std::uint64_t RowBytes(std::int64_t width, int bitCount) {
 }
 
 // Where the pixel rows start, checked against the headers, the palette and the size.
-std::size_t PixelDataOffset(const TReader& in, const THeader& h, std::size_t paletteEnd,
+std::size_t PixelDataOffset(const TReader& in, const TBmpHeader& h, std::size_t paletteEnd,
                             std::uint64_t dataSize) {
   std::uint32_t fileSize = in.U32(2);
   std::uint32_t offset = in.U32(10);
@@ -248,12 +253,12 @@ std::size_t PixelDataOffset(const TReader& in, const THeader& h, std::size_t pal
 
 }  // namespace
 
-TBmpImage DecodeBmp(const std::uint8_t* data, std::size_t size) {
+TBmpRows::TBmpRows(const std::uint8_t* data, std::size_t size) {
   if (!data || size == 0) Invalid("no data");
   TReader in(data, size);
   if (size < FileHeaderSize + 4) Invalid("the header is truncated (" + Num(size) + " bytes)");
   if (data[0] != 'B' || data[1] != 'M') Invalid("no BMP signature");
-  THeader h;
+  TBmpHeader h;
   h.HeaderSize = in.U32(FileHeaderSize);
   switch (h.HeaderSize) {
     case CoreHeaderSize:
@@ -273,24 +278,36 @@ TBmpImage DecodeBmp(const std::uint8_t* data, std::size_t size) {
   ReadMasks(in, h);
   h.TopDown = h.Height < 0;
   const std::int64_t height = h.TopDown ? -h.Height : h.Height;
-  std::vector<std::uint32_t> palette = ReadPalette(in, h);
-  const std::size_t paletteEnd = h.PaletteOffset + palette.size() * h.PaletteEntrySize;
-  const std::uint64_t rowBytes = RowBytes(h.Width, h.BitCount);
+  FPalette = ReadPalette(in, h);
+  const std::size_t paletteEnd = h.PaletteOffset + FPalette.size() * h.PaletteEntrySize;
+  FRowBytes = static_cast<std::size_t>(RowBytes(h.Width, h.BitCount));
   const std::size_t offset =
-      PixelDataOffset(in, h, paletteEnd, rowBytes * static_cast<std::uint64_t>(height));
+      PixelDataOffset(in, h, paletteEnd, FRowBytes * static_cast<std::uint64_t>(height));
+  FHeader = std::make_unique<TBmpHeader>(h);
+  FPixelData = data + offset;
+  FWidth = static_cast<int>(h.Width);
+  FHeight = static_cast<int>(height);
+}
 
+TBmpRows::~TBmpRows() = default;
+
+int TBmpRows::SourceBitCount() const { return FHeader->BitCount; }
+
+void TBmpRows::Read(int y, std::uint32_t* out) const {
+  const int stored = FHeader->TopDown ? y : FHeight - 1 - y;
+  DecodeRow(FPixelData + static_cast<std::size_t>(stored) * FRowBytes, *FHeader, FPalette, out);
+}
+
+TBmpImage DecodeBmp(const std::uint8_t* data, std::size_t size) {
+  TBmpRows rows(data, size);
   TBmpImage image;
-  image.Width = static_cast<int>(h.Width);
-  image.Height = static_cast<int>(height);
-  image.SourceBitCount = h.BitCount;
-  image.Palette = std::move(palette);
-  image.Pixels.resize(static_cast<std::size_t>(h.Width) * static_cast<std::size_t>(height));
-  for (std::int64_t r = 0; r < height; ++r) {
-    std::int64_t y = h.TopDown ? r : height - 1 - r;
-    DecodeRow(
-        in.At(offset + static_cast<std::size_t>(r) * rowBytes), h, image.Palette,
-        image.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(h.Width));
-  }
+  image.Width = rows.Width();
+  image.Height = rows.Height();
+  image.SourceBitCount = rows.SourceBitCount();
+  image.Palette = rows.Palette();
+  image.Pixels.resize(static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height));
+  for (int y = 0; y < image.Height; ++y)
+    rows.Read(y, image.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.Width));
   return image;
 }
 

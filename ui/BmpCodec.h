@@ -3,6 +3,7 @@
 // under the sanitizers and the fuzzer.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 struct TBmpImage {
@@ -28,6 +29,33 @@ struct TBmpImage {
 // EInvalidGraphic ("Bitmap image is not valid: ..."); nothing outside `data` is read,
 // and nothing is allocated beyond what the data can fill.
 TBmpImage DecodeBmp(const std::uint8_t* data, std::size_t size);
+
+struct TBmpHeader;
+
+// The same decoding a row at a time, for a caller that keeps the pixels elsewhere
+// (a bitmap's own memory) rather than in a second copy of the whole picture. The
+// headers are checked when it is made; `data` must outlive it.
+class TBmpRows {
+ public:
+  TBmpRows(const std::uint8_t* data, std::size_t size);
+  TBmpRows(const TBmpRows&) = delete;
+  TBmpRows& operator=(const TBmpRows&) = delete;
+  ~TBmpRows();
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  int SourceBitCount() const;
+  const std::vector<std::uint32_t>& Palette() const { return FPalette; }
+  // Row `y` counted from the top, Width() pixels as in TBmpImage::Pixels.
+  void Read(int y, std::uint32_t* out) const;
+
+ private:
+  std::unique_ptr<TBmpHeader> FHeader;
+  std::vector<std::uint32_t> FPalette;
+  const std::uint8_t* FPixelData = nullptr;
+  std::size_t FRowBytes = 0;
+  int FWidth = 0, FHeight = 0;
+};
 
 // Encodes as a bottom-up BMP of 24 or 32 bits (alpha kept in the fourth byte), or of
 // 1 bit with a two-colour palette: Palette[0] and Palette[1] when the image has two
