@@ -55,20 +55,35 @@ void Compress(std::uint32_t state[8], const std::uint8_t block[64]) {
 }
 
 #if defined(__x86_64__) || defined(__i386__)
-// The same block function on the processor's SHA extensions: the message schedule
-// and two rounds at a time in one instruction each, about four times as fast.
-__attribute__((target("sha,sse4.1"))) void CompressWithShaExtensions(std::uint32_t state[8],
-                                                                     const std::uint8_t block[64]) {
-  const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bULL, 0x0405060700010203ULL);
-  __m128i cdab = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0xB1);
-  __m128i efgh = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state + 4)), 0x1B);
-  __m128i abef = _mm_alignr_epi8(cdab, efgh, 8);
-  __m128i cdgh = _mm_blend_epi16(efgh, cdab, 0xF0);
-  const __m128i abefBefore = abef, cdghBefore = cdgh;
-  __m128i w[4];  // the schedule's words 4g .. 4g + 3 of the last four groups
+#define SHA_EXTENSIONS __attribute__((target("sha,sse4.1")))
+
+// The processor's SHA extensions keep the state as two vectors, ABEF and CDGH, and
+// take the message as four vectors of four words each (W0 in the lowest lane).
+struct TShaState {
+  __m128i Abef, Cdgh;
+};
+
+SHA_EXTENSIONS inline TShaState ToShaState(const std::uint32_t state[8]) {
+  const __m128i cdab = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0xB1);
+  const __m128i efgh = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state + 4)), 0x1B);
+  return {_mm_alignr_epi8(cdab, efgh, 8), _mm_blend_epi16(efgh, cdab, 0xF0)};
+}
+
+// The state as words A..D and E..H, which is also how a digest is the next block's
+// first eight message words.
+SHA_EXTENSIONS inline void FromShaState(const TShaState& s, __m128i& abcd, __m128i& efgh) {
+  const __m128i feba = _mm_shuffle_epi32(s.Abef, 0x1B);
+  const __m128i dchg = _mm_shuffle_epi32(s.Cdgh, 0xB1);
+  abcd = _mm_blend_epi16(feba, dchg, 0xF0);
+  efgh = _mm_alignr_epi8(dchg, feba, 8);
+}
+
+// One block: the message schedule and two rounds at a time in one instruction each.
+SHA_EXTENSIONS inline TShaState ShaBlock(const TShaState& start, __m128i w0, __m128i w1, __m128i w2,
+                                         __m128i w3) {
+  __m128i abef = start.Abef, cdgh = start.Cdgh;
+  __m128i w[4] = {w0, w1, w2, w3};  // the schedule's words 4g .. 4g + 3 of the last four groups
   for (int g = 0; g < 16; ++g) {
-    if (g < 4)
-      w[g] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * g)), byteSwap);
     const __m128i current = w[g % 4];
     __m128i words = _mm_add_epi32(current, _mm_loadu_si128(reinterpret_cast<const __m128i*>(K + 4 * g)));
     cdgh = _mm_sha256rnds2_epu32(cdgh, abef, words);
@@ -81,12 +96,47 @@ __attribute__((target("sha,sse4.1"))) void CompressWithShaExtensions(std::uint32
     abef = _mm_sha256rnds2_epu32(abef, cdgh, words);
     if (g >= 1 && g < 13) w[(g + 3) % 4] = _mm_sha256msg1_epu32(w[(g + 3) % 4], current);
   }
-  abef = _mm_add_epi32(abef, abefBefore);
-  cdgh = _mm_add_epi32(cdgh, cdghBefore);
-  const __m128i feba = _mm_shuffle_epi32(abef, 0x1B);
-  const __m128i dchg = _mm_shuffle_epi32(cdgh, 0xB1);
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(state), _mm_blend_epi16(feba, dchg, 0xF0));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(state + 4), _mm_alignr_epi8(dchg, feba, 8));
+  return {_mm_add_epi32(abef, start.Abef), _mm_add_epi32(cdgh, start.Cdgh)};
+}
+
+SHA_EXTENSIONS inline __m128i ByteSwapWords(__m128i v) {
+  return _mm_shuffle_epi8(v, _mm_set_epi64x(0x0c0d0e0f08090a0bULL, 0x0405060700010203ULL));
+}
+
+// The same block function on the extensions, about four times as fast.
+SHA_EXTENSIONS void CompressWithShaExtensions(std::uint32_t state[8], const std::uint8_t block[64]) {
+  __m128i m[4];
+  for (int i = 0; i < 4; ++i)
+    m[i] = ByteSwapWords(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)));
+  __m128i abcd, efgh;
+  FromShaState(ShaBlock(ToShaState(state), m[0], m[1], m[2], m[3]), abcd, efgh);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(state), abcd);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(state + 4), efgh);
+}
+
+// `count` more rounds of PBKDF2 after `u`, all in registers: each round signs the last
+// digest under the inner and outer key states (one padded block each, the padding
+// and the 768-bit length the same every time) and folds it into `t`.
+SHA_EXTENSIONS void RoundsWithShaExtensions(const std::uint32_t inner[8], const std::uint32_t outer[8],
+                                            std::uint8_t u[32], std::uint8_t t[32], int count) {
+  const TShaState innerStart = ToShaState(inner), outerStart = ToShaState(outer);
+  const __m128i padding = _mm_set_epi32(0, 0, 0, static_cast<int>(0x80000000u));
+  const __m128i length = _mm_set_epi32(768, 0, 0, 0);
+  __m128i u0 = ByteSwapWords(_mm_loadu_si128(reinterpret_cast<const __m128i*>(u)));
+  __m128i u1 = ByteSwapWords(_mm_loadu_si128(reinterpret_cast<const __m128i*>(u + 16)));
+  __m128i t0 = ByteSwapWords(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t)));
+  __m128i t1 = ByteSwapWords(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + 16)));
+  for (int i = 0; i < count; ++i) {
+    __m128i h0, h1;
+    FromShaState(ShaBlock(innerStart, u0, u1, padding, length), h0, h1);
+    FromShaState(ShaBlock(outerStart, h0, h1, padding, length), u0, u1);
+    t0 = _mm_xor_si128(t0, u0);
+    t1 = _mm_xor_si128(t1, u1);
+  }
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(u), ByteSwapWords(u0));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(u + 16), ByteSwapWords(u1));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(t), ByteSwapWords(t0));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(t + 16), ByteSwapWords(t1));
 }
 
 bool ProcessorHasShaExtensions() {
@@ -204,10 +254,15 @@ std::string Pbkdf2HmacSha256(const std::string& password, const std::string& sal
     TSha256Digest u = hmac.Sign(reinterpret_cast<const std::uint8_t*>(first.data()), first.size());
     TSha256Digest t = u;
     const TBlockFunction compress = BlockFunction();
-    for (int i = 1; i < iterations; ++i) {
-      hmac.SignDigest(u, compress);
-      for (size_t j = 0; j < t.size(); ++j) t[j] ^= u[j];
-    }
+#if defined(__x86_64__) || defined(__i386__)
+    if (compress == CompressWithShaExtensions)
+      RoundsWithShaExtensions(hmac.Inner.State, hmac.Outer.State, u.data(), t.data(), iterations - 1);
+    else
+#endif
+      for (int i = 1; i < iterations; ++i) {
+        hmac.SignDigest(u, compress);
+        for (size_t j = 0; j < t.size(); ++j) t[j] ^= u[j];
+      }
     out.append(reinterpret_cast<const char*>(t.data()), std::min(t.size(), length - out.size()));
   }
   return out;
