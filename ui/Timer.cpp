@@ -2,50 +2,31 @@
 
 #include <windows.h>
 
-#include <set>
+#include <map>
 
 #include "Application.h"
 
 namespace {
 
-// Every timer is a platform timer on one hidden message window; its id is the
-// object's address, checked against the live timers before it is used.
-std::set<TTimer*>& LiveTimers() {
-  static std::set<TTimer*> timers;
+// Every timer is a thread timer of the platform (no window of its own to make): the
+// platform names it, and the live timers are found by that name.
+std::map<UINT_PTR, TTimer*>& LiveTimers() {
+  static std::map<UINT_PTR, TTimer*> timers;
   return timers;
 }
 
-LRESULT CALLBACK TimerWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER) {
-    auto* timer = reinterpret_cast<TTimer*>(wParam);
-    if (LiveTimers().count(timer)) timer->Timer();
-    return 0;
-  }
-  return DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
-HWND TimerWindow() {
-  static HWND wnd = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = TimerWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TavoroTimerWindow";
-    RegisterClassExW(&wc);
-    return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                           wc.hInstance, nullptr);
-  }();
-  return wnd;
+void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+  auto found = LiveTimers().find(id);
+  if (found != LiveTimers().end()) found->second->Timer();
 }
 
 }  // namespace
 
-TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) { LiveTimers().insert(this); }
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {}
 
 TTimer::~TTimer() {
   FEnabled = false;
   UpdateTimer();
-  LiveTimers().erase(this);
 }
 
 void TTimer::SetEnabled(bool value) {
@@ -68,14 +49,15 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
 void TTimer::Loaded() { UpdateTimer(); }
 
 void TTimer::UpdateTimer() {
-  auto id = reinterpret_cast<UINT_PTR>(this);
   if (FRunning) {
-    KillTimer(TimerWindow(), id);
+    KillTimer(nullptr, FId);
+    LiveTimers().erase(FId);
     FRunning = false;
   }
   if (FEnabled && FInterval > 0 && OnTimer && !IsLoading() && !IsDestroying()) {
-    if (!SetTimer(TimerWindow(), id, FInterval, nullptr))
-      throw EOSError("Not enough timers available");
+    FId = SetTimer(nullptr, 0, FInterval, TimerProc);
+    if (!FId) throw EOSError("Not enough timers available");
+    LiveTimers()[FId] = this;
     FRunning = true;
   }
 }

@@ -1,5 +1,7 @@
 #pragma once
 // TTimer: raises OnTimer every Interval milliseconds inside the message loop.
+#include <cstdint>
+
 #include "Component.h"
 
 class TTimer : public TComponent {
@@ -15,7 +17,7 @@ class TTimer : public TComponent {
 
   TNotifyEvent OnTimer;
 
-  // Called by the timer window; runs OnTimer under the application's handler.
+  // Called when the platform's timer fires; runs OnTimer under the application's handler.
   void Timer();
 
  protected:
@@ -26,4 +28,5 @@ class TTimer : public TComponent {
   bool FEnabled = true;
   unsigned FInterval = 1000;
   bool FRunning = false;
+  std::uintptr_t FId = 0;  // the platform's name for the running timer
 };

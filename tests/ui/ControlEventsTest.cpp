@@ -1,6 +1,8 @@
 // Mouse routing to windowless children, enter and leave, clicks, timers.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <string>
 #include <vector>
 
@@ -147,6 +149,30 @@ TEST(Timer, FiresInsideTheMessageLoopUntilDisabled) {
   EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
   PumpUntil([] { return false; }, 100);
   EXPECT_EQ(ticks, 3);
+}
+
+TEST(Timer, EachTimerGetsItsOwnTicksAndADeletedOneNoneLeftQueued) {
+  auto first = std::make_unique<TTimer>(nullptr);
+  TTimer second(nullptr);
+  int firstTicks = 0, secondTicks = 0;
+  first->SetInterval(10);
+  first->SetOnTimer([&](TObject* sender) {
+    EXPECT_EQ(sender, first.get());
+    ++firstTicks;
+  });
+  second.SetInterval(10);
+  second.SetOnTimer([&](TObject* sender) {
+    EXPECT_EQ(sender, &second);
+    ++secondTicks;
+  });
+  EXPECT_TRUE(PumpUntil([&] { return firstTicks >= 2 && secondTicks >= 2; }));
+  // A tick of the first is due by now; it reaches nothing once the timer is gone.
+  Sleep(30);
+  first.reset();
+  const int firstBefore = firstTicks, secondBefore = secondTicks;
+  EXPECT_TRUE(PumpUntil([&] { return secondTicks >= secondBefore + 3; }));
+  EXPECT_EQ(firstTicks, firstBefore);
+  second.SetEnabled(false);
 }
 
 TEST(Timer, ErrorInTheHandlerIsReportedAndTheTimerGoesOn) {
