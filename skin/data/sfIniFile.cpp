@@ -5,21 +5,32 @@
 
 #include "sfText.h"
 
-std::vector<std::string> SplitSkinLines(std::string_view text) {
-  std::vector<std::string> lines;
+namespace {
+
+// Calls `line` for each line of the text up to its first NUL; a line ends at CR,
+// LF or CR LF.
+template <class TLineFunction>
+void ForEachSkinLine(std::string_view text, TLineFunction line) {
   size_t end = text.find('\0');
   if (end != std::string_view::npos) text = text.substr(0, end);
   size_t start = 0;
   while (start < text.size()) {
     size_t eol = text.find_first_of("\r\n", start);
     if (eol == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
+      line(text.substr(start));
       break;
     }
-    lines.emplace_back(text.substr(start, eol - start));
+    line(text.substr(start, eol - start));
     start = eol + 1;
     if (text[eol] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitSkinLines(std::string_view text) {
+  std::vector<std::string> lines;
+  ForEachSkinLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
@@ -37,24 +48,32 @@ void TsfIniFile::Clear() {
   FIndex.clear();
 }
 
+void TsfIniFile::SetText(std::string_view text) {
+  Clear();
+  TSection* current = nullptr;
+  ForEachSkinLine(text, [this, &current](std::string_view line) { AddTextLine(line, current); });
+}
+
 void TsfIniFile::SetLines(const std::vector<std::string>& lines) {
   Clear();
   TSection* current = nullptr;
-  for (const std::string& raw : lines) {
-    std::string_view line = sf::Trim(raw);
-    if (line.empty() || line[0] == ';') continue;
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      current = &AddSection(sf::Trim(line.substr(1, line.size() - 2)));
-      continue;
-    }
-    if (!current) continue;
-    size_t eq = line.find('=');
-    if (eq == std::string_view::npos)
-      AddLine(*current, {std::string(line), {}, false});
-    else
-      AddLine(*current, {std::string(sf::Trim(line.substr(0, eq))),
-                         std::string(sf::Trim(line.substr(eq + 1))), true});
+  for (const std::string& line : lines) AddTextLine(line, current);
+}
+
+void TsfIniFile::AddTextLine(std::string_view raw, TSection*& current) {
+  std::string_view line = sf::Trim(raw);
+  if (line.empty() || line[0] == ';') return;
+  if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+    current = &AddSection(sf::Trim(line.substr(1, line.size() - 2)));
+    return;
   }
+  if (!current) return;
+  size_t eq = line.find('=');
+  if (eq == std::string_view::npos)
+    AddLine(*current, {std::string(line), {}, false});
+  else
+    AddLine(*current, {std::string(sf::Trim(line.substr(0, eq))),
+                       std::string(sf::Trim(line.substr(eq + 1))), true});
 }
 
 TsfIniFile::TSection& TsfIniFile::AddSection(std::string_view name) {

@@ -20,7 +20,7 @@ class TsfIniFile {
   explicit TsfIniFile(std::string_view text) { SetText(text); }
   explicit TsfIniFile(const std::vector<std::string>& lines) { SetLines(lines); }
 
-  void SetText(std::string_view text) { SetLines(SplitSkinLines(text)); }
+  void SetText(std::string_view text);
   void SetLines(const std::vector<std::string>& lines);
   void Clear();
 
@@ -66,6 +66,8 @@ class TsfIniFile {
   };
 
   const TSection* FindSection(std::string_view section) const;
+  // One line of text, a section header or a line of the current section.
+  void AddTextLine(std::string_view line, TSection*& current);
   TSection& AddSection(std::string_view name);
   static void AddLine(TSection& section, TLine line);
   void Reindex();

@@ -35,19 +35,18 @@ class TPackageReader {
     Need(1);
     return FData[FPos++];
   }
-  TsfBmpBytes Bmp() {
+  TsfBmpView Bmp() {
     size_t size = BmpFileSize(FData.subspan(FPos));
-    TsfBmpBytes bmp(FData.begin() + static_cast<std::ptrdiff_t>(FPos),
-                    FData.begin() + static_cast<std::ptrdiff_t>(FPos + size));
+    TsfBmpView bmp = FData.subspan(FPos, size);
     FPos += size;
     return bmp;
   }
-  std::optional<TsfBmpBytes> FlaggedBmp() {
+  std::optional<TsfBmpView> FlaggedBmp() {
     if (Byte() != 0) return std::nullopt;
     return Bmp();
   }
-  std::string Rest() {
-    std::string text(reinterpret_cast<const char*>(FData.data()) + FPos, FData.size() - FPos);
+  std::string_view Rest() {
+    std::string_view text(reinterpret_cast<const char*>(FData.data()) + FPos, FData.size() - FPos);
     FPos = FData.size();
     return text;
   }
@@ -85,9 +84,9 @@ size_t BmpFileSize(std::span<const std::uint8_t> data) {
   return size;
 }
 
-std::optional<TsfSkinPackage> ReadSkinPackage(std::span<const std::uint8_t> data) {
+std::optional<TsfSkinPackageView> ReadSkinPackageView(std::span<const std::uint8_t> data) {
   TPackageReader reader(data);
-  TsfSkinPackage package;
+  TsfSkinPackageView package;
   package.Version = reader.Int32();
   if (package.Version > kSkinPackageVersion) return std::nullopt;
   package.MainPicture = reader.FlaggedBmp();
@@ -104,6 +103,23 @@ std::optional<TsfSkinPackage> ReadSkinPackage(std::span<const std::uint8_t> data
   // A package always ends in its definition text: none at all means it was cut off.
   package.DefinitionText = reader.Rest();
   if (package.DefinitionText.empty()) ReadError();
+  return package;
+}
+
+std::optional<TsfSkinPackage> ReadSkinPackage(std::span<const std::uint8_t> data) {
+  std::optional<TsfSkinPackageView> view = ReadSkinPackageView(data);
+  if (!view) return std::nullopt;
+  auto copy = [](const std::optional<TsfBmpView>& bmp) -> std::optional<TsfBmpBytes> {
+    if (!bmp) return std::nullopt;
+    return TsfBmpBytes(bmp->begin(), bmp->end());
+  };
+  TsfSkinPackage package;
+  package.Version = view->Version;
+  package.MainPicture = copy(view->MainPicture);
+  package.InactivePicture = copy(view->InactivePicture);
+  package.MaskPicture = copy(view->MaskPicture);
+  for (TsfBmpView bmp : view->ActivePictures) package.ActivePictures.emplace_back(bmp.begin(), bmp.end());
+  package.DefinitionText = std::string(view->DefinitionText);
   return package;
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/Exception.h"
@@ -35,8 +36,19 @@ struct TsfSkinPackage {
 // bfSize could not hold a file header and the smallest picture header.
 size_t BmpFileSize(std::span<const std::uint8_t> data);
 
+// A read package's parts as views into the bytes it was read from, for a reader
+// that uses them in place rather than copying them out.
+using TsfBmpView = std::span<const std::uint8_t>;
+struct TsfSkinPackageView {
+  int Version = kSkinPackageVersion;
+  std::optional<TsfBmpView> MainPicture, InactivePicture, MaskPicture;
+  std::vector<TsfBmpView> ActivePictures;
+  std::string_view DefinitionText;
+};
+
 // std::nullopt when the version is above 3: a layout this reader does not know.
 std::optional<TsfSkinPackage> ReadSkinPackage(std::span<const std::uint8_t> data);
+std::optional<TsfSkinPackageView> ReadSkinPackageView(std::span<const std::uint8_t> data);
 // Always writes version 3. A picture whose bfSize is not its length raises
 // EInvalidGraphic, as the reader could not find its end.
 std::vector<std::uint8_t> WriteSkinPackage(const TsfSkinPackage& package);

@@ -9,19 +9,22 @@
 #include "sfIniFile.h"
 #include "sfSkinPackage.h"
 #include "sfSkinValues.h"
+#include "sfZLib.h"
 
 namespace {
 
-std::unique_ptr<TBitmap> Picture(const std::optional<TsfBmpBytes>& bytes) {
+std::unique_ptr<TBitmap> Picture(const std::optional<TsfBmpView>& bytes) {
   auto bitmap = std::make_unique<TBitmap>();
-  if (bytes) bitmap->LoadFromBytes(*bytes);
+  if (bytes) bitmap->LoadFromBytes(bytes->data(), bytes->size());
   return bitmap;
 }
 
 }  // namespace
 
 std::unique_ptr<TsfReadSkin> ReadPackedSkin(std::span<const std::uint8_t> packed) {
-  std::optional<TsfSkinPackage> package = UnpackSkinPackage(packed);
+  // The pictures and the definition are read in place from the inflated package.
+  const std::vector<std::uint8_t> inflated = ZDecompress(packed);
+  std::optional<TsfSkinPackageView> package = ReadSkinPackageView(inflated);
   // A package of a later version is not read; that is reported like any other
   // skin that cannot be loaded, so that it does not pass as a plain look by choice.
   if (!package) throw EsfReadError("The skin package is of a version above 3, which is not supported");
@@ -29,7 +32,7 @@ std::unique_ptr<TsfReadSkin> ReadPackedSkin(std::span<const std::uint8_t> packed
   read->Main = Picture(package->MainPicture);
   read->Inactive = Picture(package->InactivePicture);
   read->Mask = Picture(package->MaskPicture);
-  for (const TsfBmpBytes& bytes : package->ActivePictures) read->Active.push_back(Picture(bytes));
+  for (TsfBmpView bytes : package->ActivePictures) read->Active.push_back(Picture(bytes));
   read->Definition.ReadDefinition(TsfIniFile(package->DefinitionText));
   return read;
 }
