@@ -19,6 +19,11 @@ void PrepareCatalogueKey() {
   TDatabase::PrepareKey(AnsiToWide(c.DataSource), c.Password);
 }
 
+void DeriveCatalogueKey() {
+  const TConnectionString c = ParseConnectionString(BuildConnectionString());
+  TDatabase::DeriveKey(AnsiToWide(c.DataSource), c.Password);
+}
+
 std::string EffectsStatement(int category) {
   return "SELECT * FROM SPECT Where ParentID=" + std::to_string(category);
 }

@@ -7,6 +7,8 @@ std::string BuildConnectionString();
 // Starts deriving the catalogue's key while the window is being built: the first
 // query would otherwise spend most of its time on it.
 void PrepareCatalogueKey();
+// Derives it here and now, for a caller already on a thread of its own.
+void DeriveCatalogueKey();
 
 extern const char kCategoryStatement[];  // the category rows
 std::string EffectsStatement(int category);

@@ -54,7 +54,6 @@ void SetSharedSkinnedSettings(TsfSkinCustomControl* control) {
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
   ReadSkinAhead();
-  PrepareCatalogueKey();
   SetName("Form1");
   SetBounds(215, 100, Width(), Height());
   SetClientWidth(782);
@@ -83,7 +82,9 @@ TForm1::~TForm1() = default;
 
 // The skin's source and data come first: the package is read on a second core
 // while the window and its controls are made, and the load takes what was read.
-// An error getting the package is kept to be reported where the skin is loaded.
+// The same thread then derives the catalogue's key (a second thread would cost the
+// start more than it saves). An error getting the package is kept to be reported
+// where the skin is loaded.
 void TForm1::ReadSkinAhead() {
   sfSkinData1 = new TsfSkinData(this);
   sfSkinData1->SetName("sfSkinData1");
@@ -96,10 +97,11 @@ void TForm1::ReadSkinAhead() {
   try {
     sfCompressedStoredSkin1->SetCompressedData(StoredSkinSource ? StoredSkinSource()
                                                                 : LoadEmbeddedSkinResource(kStoredSkinResource));
-    sfSkinData1->ReadAhead(*sfCompressedStoredSkin1);
+    if (sfSkinData1->ReadAhead(*sfCompressedStoredSkin1, [] { DeriveCatalogueKey(); })) return;
   } catch (...) {
     FSkinSourceError = std::current_exception();
   }
+  PrepareCatalogueKey();
 }
 
 void TForm1::CreateSkinComponents() {

@@ -113,6 +113,12 @@ void TDatabase::PrepareKey(const std::filesystem::path& fileName, const std::str
   }
 }
 
+void TDatabase::DeriveKey(const std::filesystem::path& fileName, const std::string& password) {
+  const std::string salt = ReadSalt(fileName);
+  if (salt.empty() || password.empty()) return;
+  DerivedKey(salt, AnsiToUtf8(password), std::launch::deferred).wait();
+}
+
 // Should the file not open with the derived key, the password is given to the
 // engine as usual.
 bool TDatabase::OpenWithDerivedKey(const std::filesystem::path& fileName, const std::string& password,

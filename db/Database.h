@@ -37,6 +37,9 @@ class TDatabase {
   // under `password` will need; that connection then waits for it instead of
   // deriving it itself. Nothing happens for a file that cannot be read.
   static void PrepareKey(const std::filesystem::path& fileName, const std::string& password);
+  // The same derivation here and now, for a caller already on a thread of its own.
+  // Should a connection have started the derivation first, this waits for it.
+  static void DeriveKey(const std::filesystem::path& fileName, const std::string& password);
   TDatabase(const TDatabase&) = delete;
   TDatabase& operator=(const TDatabase&) = delete;
 

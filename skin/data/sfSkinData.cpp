@@ -116,14 +116,18 @@ void TsfSkinData::LoadStoredSkin(const TsfCompressedStoredSkin& skin) {
   BroadcastSkinMessage(WM_SD_AFTERCHANGE);
 }
 
-void TsfSkinData::ReadAhead(const TsfCompressedStoredSkin& skin) {
+bool TsfSkinData::ReadAhead(const TsfCompressedStoredSkin& skin, std::function<void()> afterwards) {
   FReadAhead.reset();
-  if (!skin.IsEmpty()) FReadAhead = std::make_unique<TsfSkinReadAhead>(skin.PackedBytes());
+  if (skin.IsEmpty()) return false;
+  FReadAhead = std::make_unique<TsfSkinReadAhead>(skin.PackedBytes(), std::move(afterwards));
+  return FReadAhead->Started();
 }
 
 void TsfSkinData::ReadSkin(const TsfCompressedStoredSkin& skin) {
   std::unique_ptr<TsfReadSkin> read;
-  if (FReadAhead) read = std::exchange(FReadAhead, nullptr)->Take(skin.PackedBytes());
+  // The read-ahead is kept until the next one or the end: its thread may still be
+  // at the work that came after the read.
+  if (FReadAhead) read = FReadAhead->Take(skin.PackedBytes());
   if (!read) read = ReadPackedSkin(skin.PackedBytes());
   FMainPicture = std::move(read->Main);
   FInactivePicture = std::move(read->Inactive);

@@ -2,6 +2,7 @@
 // TsfSkinData: the loaded skin every skinned frame, control, menu and dialog refers
 // to: the package's pictures, the definition objects and the form-level values. It
 // tells all forms, by the WM_SD_* messages, before and after it replaces them.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -65,7 +66,9 @@ class TsfSkinData : public TComponent {
   // Starts reading the package of `skin` (inflating it, decoding its pictures,
   // reading its definition) on a thread of its own; the next load of the same
   // package takes what it read, or the error it met, instead of reading it again.
-  void ReadAhead(const TsfCompressedStoredSkin& skin);
+  // `afterwards` runs on that thread after the read. False when no thread took
+  // the work (an empty skin, or no thread to be had): `afterwards` does not run.
+  bool ReadAhead(const TsfCompressedStoredSkin& skin, std::function<void()> afterwards = {});
 
   // The position of the first definition whose IDName equals `name` exactly; -1 when
   // none does.

@@ -37,21 +37,42 @@ std::unique_ptr<TsfReadSkin> ReadPackedSkin(std::span<const std::uint8_t> packed
   return read;
 }
 
-TsfSkinReadAhead::TsfSkinReadAhead(std::vector<std::uint8_t> packed) : FPacked(std::move(packed)) {
+TsfSkinReadAhead::TsfSkinReadAhead(std::vector<std::uint8_t> packed, std::function<void()> afterwards)
+    : FPacked(std::move(packed)) {
+  std::promise<std::unique_ptr<TsfReadSkin>> result;
+  std::future<std::unique_ptr<TsfReadSkin>> taken = result.get_future();
   try {
-    FResult = std::async(std::launch::async, [this] { return ReadPackedSkin(FPacked); });
+    FThread = std::async(std::launch::async, [this, result = std::move(result),
+                                              afterwards = std::move(afterwards)]() mutable {
+      {
+        // Let go of the result once it is handed over: only its taker holds it.
+        std::promise<std::unique_ptr<TsfReadSkin>> publish = std::move(result);
+        try {
+          publish.set_value(ReadPackedSkin(FPacked));
+        } catch (...) {
+          publish.set_exception(std::current_exception());
+        }
+      }
+      if (afterwards) afterwards();
+    });
+    FResult = std::move(taken);
   } catch (const std::system_error&) {
     // No thread to be had: the load reads the package itself.
   }
 }
 
 TsfSkinReadAhead::~TsfSkinReadAhead() {
-  if (FResult.valid()) FResult.wait();
+  if (FThread.valid()) FThread.wait();
 }
 
 std::unique_ptr<TsfReadSkin> TsfSkinReadAhead::Take(std::span<const std::uint8_t> packed) {
   if (!FResult.valid()) return nullptr;
   FResult.wait();
-  if (!std::equal(packed.begin(), packed.end(), FPacked.begin(), FPacked.end())) return nullptr;
+  const bool same = std::equal(packed.begin(), packed.end(), FPacked.begin(), FPacked.end());
+  std::vector<std::uint8_t>().swap(FPacked);
+  if (!same) {
+    FResult = {};
+    return nullptr;
+  }
   return FResult.get();
 }

@@ -2,6 +2,7 @@
 // Reading a skin package into its pictures and definition: the part of a load that
 // touches no window, so that it can run ahead of the load on a thread of its own.
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <memory>
 #include <span>
@@ -26,19 +27,24 @@ std::unique_ptr<TsfReadSkin> ReadPackedSkin(std::span<const std::uint8_t> packed
 // whoever takes it for the same bytes; the thread is waited for however it ends.
 class TsfSkinReadAhead {
  public:
-  // Starts reading a copy of `packed`. Without a thread to be had, nothing is read
-  // ahead and Take gives nothing.
-  explicit TsfSkinReadAhead(std::vector<std::uint8_t> packed);
+  // Starts reading a copy of `packed`. Once what was read can be taken, `afterwards`
+  // (when given) runs on the same thread: other work of the program's start, which
+  // then needs no thread of its own. Without a thread to be had, nothing is read
+  // ahead, Take gives nothing and `afterwards` does not run.
+  explicit TsfSkinReadAhead(std::vector<std::uint8_t> packed, std::function<void()> afterwards = {});
   TsfSkinReadAhead(const TsfSkinReadAhead&) = delete;
   TsfSkinReadAhead& operator=(const TsfSkinReadAhead&) = delete;
+  // Waits for the thread, `afterwards` included.
   ~TsfSkinReadAhead();
 
-  // What was read, once the thread is done; nullptr when the bytes were not these,
-  // when nothing was started, or when it was taken already. A read that failed
-  // raises its error here.
+  bool Started() const { return FThread.valid(); }
+  // What was read, once it is there; nullptr when the bytes were not these, when
+  // nothing was started, or when it was taken already. A read that failed raises
+  // its error here.
   std::unique_ptr<TsfReadSkin> Take(std::span<const std::uint8_t> packed);
 
  private:
   std::vector<std::uint8_t> FPacked;
   std::future<std::unique_ptr<TsfReadSkin>> FResult;
+  std::future<void> FThread;
 };

@@ -213,5 +213,12 @@ TEST_F(QueryOpenErrorsTest, KeyPreparedAheadOpensOnlyUnderItsPassword) {
             "Not a valid password, or not a catalogue file: '" + PathToAnsi(File().wstring()) + "'.");
   const auto missing = Folder / "none.nht";
   TDatabase::PrepareKey(missing, CataloguePassword);
+  TDatabase::DeriveKey(missing, CataloguePassword);
   EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// Derived on the caller's thread, the key serves a connection made from another one.
+TEST_F(QueryOpenErrorsTest, KeyDerivedOnAnotherThreadOpensTheFile) {
+  std::thread([this] { TDatabase::DeriveKey(File(), CataloguePassword); }).join();
+  EXPECT_EQ(RowCount(), 2);
 }

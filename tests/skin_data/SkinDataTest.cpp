@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TestBmp.h"
@@ -299,6 +301,33 @@ TEST_F(SkinDataTest, APackageReadAheadIsTakenByTheLoadOfTheSameBytes) {
   EXPECT_EQ(Data->FindControlDef("panel"), 0);
   // The stale read is gone with its pictures.
   EXPECT_EQ(LiveHandles(THandleKind::Bitmap), BitmapsBefore + 4);
+}
+
+// The work given to run after the read runs on the reading thread, and the load
+// takes what was read without waiting for that work to end.
+TEST_F(SkinDataTest, WorkAfterAReadAheadRunsOnItsThreadWithoutHoldingTheLoad) {
+  SetPackage(*Stored, MakePackage());
+  std::promise<void> loaded;
+  std::future<void> loadedSeen = loaded.get_future();
+  std::thread::id worker;
+  ASSERT_TRUE(Data->ReadAhead(*Stored, [&] {
+    worker = std::this_thread::get_id();
+    loadedSeen.wait();
+  }));
+  Data->LoadStoredSkin(*Stored);
+  EXPECT_EQ(Data->FindControlDef("toolpanel"), 1);
+  loaded.set_value();
+  Data.reset();  // waits for the thread
+  EXPECT_NE(worker, std::thread::id());
+  EXPECT_NE(worker, std::this_thread::get_id());
+
+  // With nothing to read no thread is started, and the work is left to the caller.
+  Data = std::make_unique<TsfSkinData>(Owner.get());
+  TsfCompressedStoredSkin empty(Owner.get());
+  bool ran = false;
+  EXPECT_FALSE(Data->ReadAhead(empty, [&] { ran = true; }));
+  Data.reset();
+  EXPECT_FALSE(ran);
 }
 
 TEST_F(SkinDataTest, AReadAheadThatFailedReportsItsErrorAtTheLoad) {
