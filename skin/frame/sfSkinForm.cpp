@@ -277,9 +277,13 @@ void TsfSkinForm::NudgeSize() {
   int step = w - 1 < SizeLimits().MinWidth ? 1 : -1;
   // The form's controls are aligned once, for the final size: the pixel between
   // is never shown, and aligning them to it would move every one of them twice.
+  // Nor is the frame built for it while the window is not on screen: it comes back
+  // to the size the frame was built for before anything is shown.
   FForm->DisableAlign();
+  FNudgingHidden = !IsWindowVisible(FForm->HandleValue());
   SetWindowPos(FForm->HandleValue(), nullptr, 0, 0, w + step, b.Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FNudgingHidden = false;
   SetWindowPos(FForm->HandleValue(), nullptr, 0, 0, w, b.Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   FForm->EnableAlign();

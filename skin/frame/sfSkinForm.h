@@ -314,6 +314,7 @@ class TsfSkinForm : public TComponent {
   bool FSkinChanging = false;
   bool FApplying = false;
   bool FCorrectingSkinSize = false;  // the skin's frame is built after the correction
+  bool FNudgingHidden = false;  // a nudge of a window not on screen: the frame stays
   bool FActive = false;
   TsfWindowState FWindowState = wsNormal;
   bool FRollUpState = false;

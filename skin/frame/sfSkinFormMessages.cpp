@@ -263,7 +263,7 @@ void TsfSkinForm::OnSize(TMessage& m, const TNext& next) {
   // is applied, the frame is built once after its size correction.
   const bool builtForThisSize =
       FSkinLoaded && FRegionSet && FRegionSize == TPoint{FCachedWidth, FCachedHeight};
-  const bool builtAfterwards = FSkinLoaded && FCorrectingSkinSize;
+  const bool builtAfterwards = (FSkinLoaded && FCorrectingSkinSize) || FNudgingHidden;
   if (!builtForThisSize && !builtAfterwards) RebuildForSize();
   if (FAlphaBlend && FAlphaBlendValue != 255) {
     SendMessageW(FForm->HandleValue(), WM_NCPAINT, 1, 0);
