@@ -14,13 +14,19 @@ std::string BuildConnectionString() {
          PathToAnsi(ExeFolder()) + "spect.nht;Persist Security Info=True";
 }
 
+namespace {
+
+TConnectionString CatalogueConnection() { return ParseConnectionString(BuildConnectionString()); }
+
+}  // namespace
+
 void PrepareCatalogueKey() {
-  const TConnectionString c = ParseConnectionString(BuildConnectionString());
+  const TConnectionString c = CatalogueConnection();
   TDatabase::PrepareKey(AnsiToWide(c.DataSource), c.Password);
 }
 
 void DeriveCatalogueKey() {
-  const TConnectionString c = ParseConnectionString(BuildConnectionString());
+  const TConnectionString c = CatalogueConnection();
   TDatabase::DeriveKey(AnsiToWide(c.DataSource), c.Password);
 }
 

@@ -6,6 +6,7 @@
 #include <future>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <system_error>
 
 #include "DatabaseError.h"
@@ -101,22 +102,27 @@ std::shared_future<std::string> DerivedKey(const std::string& salt, const std::s
   return slot;
 }
 
+// The key of the file under `password`, started by `policy`; none for a file that
+// cannot be read.
+std::optional<std::shared_future<std::string>> KeyOf(const std::filesystem::path& fileName,
+                                                     const std::string& password, std::launch policy) {
+  const std::string salt = ReadSalt(fileName);
+  if (salt.empty() || password.empty()) return std::nullopt;
+  return DerivedKey(salt, AnsiToUtf8(password), policy);
+}
+
 }  // namespace
 
 void TDatabase::PrepareKey(const std::filesystem::path& fileName, const std::string& password) {
-  const std::string salt = ReadSalt(fileName);
-  if (salt.empty() || password.empty()) return;
   try {
-    DerivedKey(salt, AnsiToUtf8(password), std::launch::async);
+    KeyOf(fileName, password, std::launch::async);
   } catch (const std::system_error&) {
     // No thread to be had: the first connection derives the key itself.
   }
 }
 
 void TDatabase::DeriveKey(const std::filesystem::path& fileName, const std::string& password) {
-  const std::string salt = ReadSalt(fileName);
-  if (salt.empty() || password.empty()) return;
-  DerivedKey(salt, AnsiToUtf8(password), std::launch::deferred).wait();
+  if (auto key = KeyOf(fileName, password, std::launch::deferred)) key->wait();
 }
 
 // Should the file not open with the derived key, the password is given to the

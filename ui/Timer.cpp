@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <utility>
 
 #include "Application.h"
 
@@ -49,16 +50,14 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
 void TTimer::Loaded() { UpdateTimer(); }
 
 void TTimer::UpdateTimer() {
-  if (FRunning) {
+  if (FId) {
     KillTimer(nullptr, FId);
-    LiveTimers().erase(FId);
-    FRunning = false;
+    LiveTimers().erase(std::exchange(FId, 0));
   }
   if (FEnabled && FInterval > 0 && OnTimer && !IsLoading() && !IsDestroying()) {
     FId = SetTimer(nullptr, 0, FInterval, TimerProc);
     if (!FId) throw EOSError("Not enough timers available");
     LiveTimers()[FId] = this;
-    FRunning = true;
   }
 }
 

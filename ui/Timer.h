@@ -27,6 +27,5 @@ class TTimer : public TComponent {
   void UpdateTimer();
   bool FEnabled = true;
   unsigned FInterval = 1000;
-  bool FRunning = false;
-  std::uintptr_t FId = 0;  // the platform's name for the running timer
+  std::uintptr_t FId = 0;  // the platform's name for the running timer; 0 when stopped
 };

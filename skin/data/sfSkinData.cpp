@@ -125,8 +125,8 @@ bool TsfSkinData::ReadAhead(const TsfCompressedStoredSkin& skin, std::function<v
 
 void TsfSkinData::ReadSkin(const TsfCompressedStoredSkin& skin) {
   std::unique_ptr<TsfReadSkin> read;
-  // The read-ahead is kept until the next one or the end: its thread may still be
-  // at the work that came after the read.
+  // Taking leaves the read-ahead's thread running: it may still be at the work
+  // given to it after the read, and the load does not wait for that work.
   if (FReadAhead) read = FReadAhead->Take(skin.PackedBytes());
   if (!read) read = ReadPackedSkin(skin.PackedBytes());
   FMainPicture = std::move(read->Main);

@@ -5,7 +5,6 @@
 // the mask, hit-testing, size limits, the caption objects and the window commands
 // (maximize, minimize, restore, roll-up). Skin changes of its skin data are carried
 // to the form's skinned controls.
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -242,7 +241,7 @@ class TsfSkinForm : public TComponent {
   void RebuildForSize();
   void CacheFormSize();
   void StopTimers();
-  void SetTimerOn(unsigned id, unsigned ms, bool on);
+  void SetTimerOn(unsigned id, bool on);
   bool TimerOn(unsigned id) const;
   void WindowCreated();
   void HoverPoll();
@@ -327,10 +326,9 @@ class TsfSkinForm : public TComponent {
   TRect FPlainCaption;
   TsfObjectList FObjects;
   int FHot = -1, FPrevHot = -1, FCaptured = -1;
-  // Bits of the running timers, and each one's period; a timer asked for before
-  // the window exists runs from the window's making.
+  // Bits of the running timers; a timer asked for before the window exists runs
+  // from the window's making.
   unsigned FTimers = 0;
-  std::array<unsigned, 16> FTimerPeriods{};
   std::optional<TRect> FRestoreBounds;
   bool FRollUpBeforeMaximize = false, FRolledUpWhileMaximized = false;
   int FRollUpHeight = 0;

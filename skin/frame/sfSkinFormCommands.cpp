@@ -107,7 +107,7 @@ void TsfSkinForm::Restore() {
     SetFormBounds(r);
     if (FPlacementPending) PlaceOnFirstShow();
   }
-  SetTimerOn(0x5F01, 50, true);
+  SetTimerOn(0x5F01, true);  // the hover polling
   if (FormBounds().Width() == before.Width() && FormBounds().Height() == before.Height())
     NudgeSize();
   FForm->Invalidate();

@@ -13,6 +13,9 @@ using TNext = std::function<void(TMessage&)>;
 constexpr unsigned kHoverTimer = 0x5F01, kMorphTimer = 0x5F02, kCaptionTimer = 0x5F03;
 constexpr unsigned kFadeTimer = 1;
 
+// The hover polling runs every 50 ms, the morph and caption animations every 25.
+unsigned TimerPeriod(unsigned id) { return id == kHoverTimer ? 50 : 25; }
+
 bool IsOurTimer(unsigned id) {
   return id == kHoverTimer || id == kMorphTimer || id == kCaptionTimer || id == kFadeTimer;
 }
@@ -168,7 +171,7 @@ void TsfSkinForm::OnNcHitTest(TMessage& m) {
   m.Result = FrameHitTest(WindowPoint(m.LParam));
   if (!TimerOn(kHoverTimer) && m.Result == kHtObject) {
     TrackObjects(WindowPoint(m.LParam));
-    SetTimerOn(kHoverTimer, 50, true);
+    SetTimerOn(kHoverTimer, true);
   }
 }
 
@@ -231,7 +234,7 @@ void TsfSkinForm::OnEnterSizeMove() {
   GetCursorPos(&cursor);
   FSnapOrigin = {cursor.x, cursor.y};
   ClearHoverStates();
-  SetTimerOn(kHoverTimer, 0, false);
+  SetTimerOn(kHoverTimer, false);
   FHot = FCaptured = -1;
   FMovingOrSizing = true;
   BOOL full = FALSE;
@@ -242,7 +245,7 @@ void TsfSkinForm::OnEnterSizeMove() {
 // The loop is over however it was started (caption drag, system menu, keyboard):
 // the flag goes, and a mark stays for the non-client press that may follow it.
 void TsfSkinForm::OnExitSizeMove() {
-  SetTimerOn(kHoverTimer, 0, false);
+  SetTimerOn(kHoverTimer, false);
   FHot = FPrevHot = FCaptured = -1;
   FMovingOrSizing = false;
   FMoveSizeJustEnded = true;
@@ -307,13 +310,12 @@ void TsfSkinForm::OnSizing(TMessage& m, const TNext& next) {
   if (FCachedWidth != FForm->Width() || FCachedHeight != FForm->Height()) RebuildForSize();
 }
 
-void TsfSkinForm::SetTimerOn(unsigned id, unsigned ms, bool on) {
+void TsfSkinForm::SetTimerOn(unsigned id, bool on) {
   unsigned bit = 1u << (id & 0xF);
   HWND wnd = FForm->HandleValue();
   if (on) {
-    if (wnd) SetTimer(wnd, id, ms, nullptr);
+    if (wnd) SetTimer(wnd, id, TimerPeriod(id), nullptr);
     FTimers |= bit;
-    FTimerPeriods[id & 0xF] = ms;
   } else {
     if (wnd && (FTimers & bit)) KillTimer(wnd, id);
     FTimers &= ~bit;
@@ -327,18 +329,18 @@ void TsfSkinForm::WindowCreated() {
   RebuildForSize();
   HWND wnd = FForm->HandleValue();
   for (unsigned id : {kHoverTimer, kMorphTimer, kCaptionTimer})
-    if (TimerOn(id)) SetTimer(wnd, id, FTimerPeriods[id & 0xF], nullptr);
+    if (TimerOn(id)) SetTimer(wnd, id, TimerPeriod(id), nullptr);
 }
 
 bool TsfSkinForm::TimerOn(unsigned id) const { return (FTimers & (1u << (id & 0xF))) != 0; }
 
 void TsfSkinForm::StopTimers() {
-  SetTimerOn(kHoverTimer, 0, false);
-  SetTimerOn(kMorphTimer, 0, false);
-  SetTimerOn(kCaptionTimer, 0, false);
+  SetTimerOn(kHoverTimer, false);
+  SetTimerOn(kMorphTimer, false);
+  SetTimerOn(kCaptionTimer, false);
 }
 
-void TsfSkinForm::StartMorphTimer() { SetTimerOn(kMorphTimer, 25, true); }
+void TsfSkinForm::StartMorphTimer() { SetTimerOn(kMorphTimer, true); }
 
 void TsfSkinForm::HandleTimer(unsigned id) {
   switch (id) {
@@ -352,7 +354,7 @@ void TsfSkinForm::HandleTimer(unsigned id) {
 void TsfSkinForm::HoverPoll() {
   if (!FActive) return;
   if (FMovingOrSizing) {
-    SetTimerOn(kHoverTimer, 0, false);
+    SetTimerOn(kHoverTimer, false);
     return;
   }
   POINT cursor;
@@ -377,14 +379,14 @@ void TsfSkinForm::MorphStep() {
     DrawObject(*o);
     stepped = true;
   }
-  if (!stepped) SetTimerOn(kMorphTimer, 0, false);
+  if (!stepped) SetTimerOn(kMorphTimer, false);
 }
 
 void TsfSkinForm::StartCaptionAnimation(TsfSkinCaptionObject& caption) {
   if (!caption.Animates()) return;
   caption.AnimationClock = 25;
   caption.AnimationFrame = caption.Active ? 1 : (caption.Def->inactiveanimation ? caption.Def->framecount : 0);
-  SetTimerOn(kCaptionTimer, 25, true);
+  SetTimerOn(kCaptionTimer, true);
 }
 
 void TsfSkinForm::CaptionAnimationStep() {
@@ -407,7 +409,7 @@ void TsfSkinForm::CaptionAnimationStep() {
     c->AnimationClock = 25;
     changed = true;
   }
-  if (!changed) SetTimerOn(kCaptionTimer, 0, false);
+  if (!changed) SetTimerOn(kCaptionTimer, false);
 }
 
 void TsfSkinForm::MouseWork(const TMessage& m) {

@@ -39,7 +39,7 @@ void TsfSkinForm::ApplyFrameSkin() {
   if (wnd)
     RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   UpdateActiveState(true);
-  SetTimerOn(0x5F01, 50, true);
+  SetTimerOn(0x5F01, true);  // the hover polling
   if (OnChangeSkinData) OnChangeSkinData(this);
   FApplying = false;
   if (!FRollUpState) {
