@@ -86,7 +86,8 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
 }
 
-TForm1::~TForm1() = default;
+// The owned components go while the window's own members are still there.
+TForm1::~TForm1() { BeginDestroy(); }
 
 // The skin's source and data come first. Where a processor is to spare, the package
 // is read on it while the window and its controls are made, and the load takes what

@@ -9,6 +9,11 @@ TComponent::TComponent(TComponent* AOwner) {
 }
 
 TComponent::~TComponent() {
+  BeginDestroy();
+  if (FOwner) FOwner->RemoveComponent(this);
+}
+
+void TComponent::BeginDestroy() {
   FComponentState << csDestroying;
   NotifyFreeNotifiers();
   while (!FComponents.empty()) {
@@ -17,7 +22,6 @@ TComponent::~TComponent() {
     last->FOwner = nullptr;
     delete last;
   }
-  if (FOwner) FOwner->RemoveComponent(this);
 }
 
 void TComponent::NotifyFreeNotifiers() {

@@ -32,7 +32,7 @@ constexpr auto csDestroying = TComponentStateItem::csDestroying;
 constexpr auto csDesigning = TComponentStateItem::csDesigning;
 
 // A component is freed by its owner; the owner frees what it owns in reverse order
-// of insertion. A component that keeps a pointer to another asks for that one's
+// of insertion, before its own members go (BeginDestroy). A component that keeps a pointer to another asks for that one's
 // removal notice (FreeNotification) and clears the pointer in Notification.
 class TComponent : public TObject {
  public:
@@ -71,6 +71,11 @@ class TComponent : public TObject {
   virtual void Notification(TComponent* AComponent, TOperation Operation);
   virtual void Loaded() {}
   void SetDestroying() { FComponentState << csDestroying; }
+  // Marks the component as going, tells those that asked for its removal, and frees
+  // what it owns while the object is still whole: every destructor of a class whose
+  // owned components may reach their owner calls it first (a base class destructor
+  // would run after the derived members are gone). Later calls do nothing.
+  void BeginDestroy();
 
  private:
   void NotifyFreeNotifiers();

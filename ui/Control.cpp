@@ -36,7 +36,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_uni
 }
 
 TControl::~TControl() {
-  SetDestroying();
+  BeginDestroy();
   if (FActionLink) RemoveFreeNotification(FActionLink->Action());
   FActionLink.reset();
   if (FParent) FParent->RemoveControl(this);

@@ -22,6 +22,7 @@ TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 TForm::~TForm() {
+  BeginDestroy();
   Screen->RemoveForm(this);
   Application->FormDestroyed(this);
 }

@@ -93,7 +93,7 @@ const wchar_t* OwnWindowClassName(unsigned extra) {
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
-  SetDestroying();
+  BeginDestroy();
   while (!FControls.empty()) delete FControls.back();
   DestroyHandle();
 }

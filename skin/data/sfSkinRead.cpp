@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <utility>
 
 #include "sfIniFile.h"
 #include "sfSkinPackage.h"
@@ -39,23 +40,20 @@ std::unique_ptr<TsfReadSkin> ReadPackedSkin(std::span<const std::uint8_t> packed
 
 TsfSkinReadAhead::TsfSkinReadAhead(std::vector<std::uint8_t> packed, std::function<void()> afterwards)
     : FPacked(std::move(packed)) {
-  std::promise<std::unique_ptr<TsfReadSkin>> result;
-  std::future<std::unique_ptr<TsfReadSkin>> taken = result.get_future();
+  std::promise<void> ready;
+  std::future<void> signalled = ready.get_future();
   try {
-    FThread = std::async(std::launch::async, [this, result = std::move(result),
+    FThread = std::async(std::launch::async, [this, ready = std::move(ready),
                                               afterwards = std::move(afterwards)]() mutable {
-      {
-        // Let go of the result once it is handed over: only its taker holds it.
-        std::promise<std::unique_ptr<TsfReadSkin>> publish = std::move(result);
-        try {
-          publish.set_value(ReadPackedSkin(FPacked));
-        } catch (...) {
-          publish.set_exception(std::current_exception());
-        }
+      try {
+        FRead = ReadPackedSkin(FPacked);
+      } catch (...) {
+        FError = std::current_exception();
       }
+      ready.set_value();
       if (afterwards) afterwards();
     });
-    FResult = std::move(taken);
+    FReady = std::move(signalled);
   } catch (const std::system_error&) {
     // No thread to be had: the load reads the package itself.
   }
@@ -66,13 +64,12 @@ TsfSkinReadAhead::~TsfSkinReadAhead() {
 }
 
 std::unique_ptr<TsfReadSkin> TsfSkinReadAhead::Take(std::span<const std::uint8_t> packed) {
-  if (!FResult.valid()) return nullptr;
-  FResult.wait();
+  if (!FReady.valid()) return nullptr;
+  FReady.get();
   const bool same = std::equal(packed.begin(), packed.end(), FPacked.begin(), FPacked.end());
   std::vector<std::uint8_t>().swap(FPacked);
-  if (!same) {
-    FResult = {};
-    return nullptr;
-  }
-  return FResult.get();
+  std::unique_ptr<TsfReadSkin> read = std::move(FRead);
+  if (!same) return nullptr;
+  if (FError) std::rethrow_exception(std::exchange(FError, nullptr));
+  return read;
 }

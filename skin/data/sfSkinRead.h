@@ -2,6 +2,7 @@
 // Reading a skin package into its pictures and definition: the part of a load that
 // touches no window, so that it can run ahead of the load on a thread of its own.
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <future>
 #include <memory>
@@ -45,6 +46,10 @@ class TsfSkinReadAhead {
 
  private:
   std::vector<std::uint8_t> FPacked;
-  std::future<std::unique_ptr<TsfReadSkin>> FResult;
+  // Written by the thread before it signals FReady, read by the taker after: the
+  // thread keeps no hold on what it read, so a read not taken goes when dropped.
+  std::unique_ptr<TsfReadSkin> FRead;
+  std::exception_ptr FError;
+  std::future<void> FReady;
   std::future<void> FThread;
 };

@@ -79,7 +79,7 @@ TsfOpenDlgForm::TsfOpenDlgForm(TComponent* AOwner, bool saveMode, bool toolButto
   };
 }
 
-TsfOpenDlgForm::~TsfOpenDlgForm() = default;
+TsfOpenDlgForm::~TsfOpenDlgForm() { BeginDestroy(); }
 
 void TsfOpenDlgForm::CreateToolBar(bool flat) {
   ToolBar = Place(new TsfSkinToolBar(this), this, alTop, 0, 0, 450, 25);
