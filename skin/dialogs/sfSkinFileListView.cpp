@@ -245,13 +245,20 @@ void TsfSkinFileListView::DisplayInfo(void* raw) {
     if (item.iSubItem == 0) {
       text = object.DisplayName();
     } else {
-      if (!object.DetailsLoaded()) object.LoadColumnDetails(std::max(ColumnCount(), 1));
+      LoadDetails(object, item.iSubItem + 1);
       text = object.Details(item.iSubItem);
     }
     std::wstring wide = AnsiToWide(text);
     lstrcpynW(item.pszText, wide.c_str(), item.cchTextMax);
   }
   if (item.mask & LVIF_IMAGE) item.iImage = object.ImageIndex(ViewStyle() == vsIcon);
+}
+
+// A sort reads the details of rows not shown yet, with or without the columns of
+// a details view: a row shown later loads again what it lacks.
+void TsfSkinFileListView::LoadDetails(TsfShellFolder& item, int least) const {
+  int count = std::max(ColumnCount(), least);
+  if (!item.DetailsLoaded() || item.DetailCount() < count) item.LoadColumnDetails(count);
 }
 
 void TsfSkinFileListView::StartRename() {

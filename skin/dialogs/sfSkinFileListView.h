@@ -92,6 +92,8 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   void RebuildColumns();
   void AttachSystemImages();
   void DisplayInfo(void* info);
+  // Loads an item's detail texts unless they hold every column shown and `least`.
+  void LoadDetails(TsfShellFolder& item, int least) const;
   bool HandleKey(unsigned key);
   void EnterSelected();
   bool EndRename(void* info);

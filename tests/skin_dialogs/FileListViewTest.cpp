@@ -230,3 +230,45 @@ TEST(FileListView, DetailsChosenBeforeTheWindowHaveEachColumnOnce) {
   list->SetViewStyle(vsReport);
   EXPECT_EQ(list->ColumnCount(), columns);
 }
+
+// Rows whose details are first read by a sort (rows not drawn yet, a refill after
+// F5 or a new mask, with the sorted column kept) show every column all the same.
+TEST(FileListView, EveryRowShowsEveryColumnAfterASort) {
+  TListFolder f;
+  f.List->SetViewStyle(vsReport);
+  const int columns = f.List->ColumnCount();
+  ASSERT_GE(columns, 4);
+  auto cell = [&](int row, int column) {
+    wchar_t text[MAX_PATH] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    SendMessageW(f.List->Handle(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return WideToAnsi(text);
+  };
+  auto expectAllModified = [&](const char* after) {
+    ASSERT_GT(f.List->Count(), 0) << after;
+    for (int row = 0; row < f.List->Count(); ++row) {
+      auto fresh = TsfShellFolder::FromAbsolute(f.List->Folders(row).AbsoluteID());
+      fresh->LoadColumnDetails(columns);
+      EXPECT_FALSE(fresh->Details(3).empty()) << after << " " << row;
+      EXPECT_EQ(cell(row, 3), fresh->Details(3)) << after << " " << row;
+      EXPECT_EQ(cell(row, 2), fresh->Details(2)) << after << " " << row;
+    }
+  };
+  f.List->ColumnClick(3);
+  expectAllModified("sort by date");
+  std::ofstream(f.Dir / "later.txt") << "x";
+  SendMessageW(f.List->Handle(), WM_KEYDOWN, VK_F5, 0);
+  EXPECT_EQ(f.List->Count(), 8);
+  expectAllModified("F5");
+  f.List->ColumnClick(2);
+  f.List->SetMask("*.txt");
+  expectAllModified("a new mask");
+  // Sorted while the list showed no columns, then shown as details.
+  f.List->SetViewStyle(vsList);
+  f.List->SetMask("*.*");
+  f.List->SetViewStyle(vsReport);
+  expectAllModified("details after a list sorted without them");
+}
