@@ -310,7 +310,22 @@ bool TsfSkinFileListView::HandleKey(unsigned key) {
   return false;
 }
 
+// The platform list scrolls a whole column for any wheel message in list view, a
+// part of a notch too: it is handed whole notches only, the parts added up first.
+// False when the message is dealt with (a part that waits for more).
+bool TsfSkinFileListView::WholeWheelNotches(TMessage& m) {
+  constexpr int most = 32767 / WHEEL_DELTA;
+  int notches = std::clamp(FWheel.Add(static_cast<short>(HIWORD(m.WParam))), -most, most);
+  if (notches == 0) {
+    m.Result = 0;
+    return false;
+  }
+  m.WParam = MAKEWPARAM(LOWORD(m.WParam), static_cast<WORD>(notches * WHEEL_DELTA));
+  return true;
+}
+
 void TsfSkinFileListView::WndProc(TMessage& m) {
+  if (m.Msg == WM_MOUSEWHEEL && !WholeWheelNotches(m)) return;
   if (m.Msg == CN_BASE + WM_NOTIFY) {
     auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
     if (hdr->code == LVN_GETDISPINFOW) {

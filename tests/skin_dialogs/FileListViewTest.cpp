@@ -272,3 +272,29 @@ TEST(FileListView, EveryRowShowsEveryColumnAfterASort) {
   f.List->SetViewStyle(vsReport);
   expectAllModified("details after a list sorted without them");
 }
+
+// The platform list turns any wheel message into a column in list view; parts of
+// a notch (a touch pad) scroll only once they add up to whole notches.
+TEST(FileListView, WheelPartsScrollAsWholeNotchesWould) {
+  TListFolder f;
+  for (int i = 0; i < 400; ++i) std::ofstream(f.Dir / ("f" + std::to_string(1000 + i) + ".txt")) << "x";
+  f.List->Refresh();
+  HWND list = f.List->Handle();
+  auto wheel = [&](int delta, int times) {
+    for (int i = 0; i < times; ++i)
+      SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+    return static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  };
+  ASSERT_EQ(wheel(0, 0), 0);
+  const int oneNotch = wheel(-WHEEL_DELTA, 1);
+  ASSERT_GT(oneNotch, 0);
+  const int tenNotches = wheel(-WHEEL_DELTA, 9);
+  ASSERT_EQ(tenNotches, 10 * oneNotch);
+  ASSERT_EQ(wheel(WHEEL_DELTA, 10), 0);
+
+  EXPECT_EQ(wheel(-30, 1), 0);
+  EXPECT_EQ(wheel(-30, 3), oneNotch);
+  EXPECT_EQ(wheel(-30, 36), tenNotches);
+  EXPECT_EQ(wheel(30, 3), tenNotches);  // back the other way: not yet a notch
+  EXPECT_EQ(wheel(30, 1), 9 * oneNotch);
+}
