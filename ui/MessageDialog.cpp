@@ -50,12 +50,16 @@ void TOwnedDialogForm::CreateParams(TCreateParams& p) {
 }
 
 void TOwnedDialogForm::VisibleChanged() {
-  // Placed once the window and its frame are made, before it shows.
-  if (Visible()) {
-    Handle();
-    CentreOnOwner();
+  if (!Visible()) {
+    TForm::VisibleChanged();
+    return;
   }
+  // Placed once the window and its frame are made, before it shows; again after,
+  // should a frame have taken its size only as the window showed.
+  Handle();
+  CentreOnOwner();
   TForm::VisibleChanged();
+  CentreOnOwner();
 }
 
 void TOwnedDialogForm::CentreOnOwner() {

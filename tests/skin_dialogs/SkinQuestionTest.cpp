@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/dialogs/sfSkinQuestion.h"
+#include "tests/skin_controls/TestSkin.h"
 #include "tests/support/TestForms.h"
 #include "ui/Dialogs.h"
 #include "ui/Screen.h"
@@ -20,7 +21,7 @@ struct TAsked {
 
 // Asks with `owner` given (or nullptr) while `active` is the active form, and
 // answers with `result` as soon as the question shows.
-TAsked Ask(TForm& active, HWND owner, TModalResult result) {
+TAsked Ask(TForm& active, HWND owner, TModalResult result, TsfSkinData* skin = nullptr) {
   SetForegroundWindow(active.Handle());
   SetActiveWindow(active.Handle());
   TAsked asked;
@@ -35,7 +36,7 @@ TAsked Ask(TForm& active, HWND owner, TModalResult result) {
       question->SetModalResult(result);
     }
   });
-  asked.Answer = SkinQuestion(owner, "Do you want to overwrite old file?", "Save file", nullptr, nullptr);
+  asked.Answer = SkinQuestion(owner, "Do you want to overwrite old file?", "Save file", skin, skin);
   return asked;
 }
 
@@ -80,4 +81,22 @@ TEST(SkinQuestion, IsOwnedByItsFormAndCentredOnIt) {
   EXPECT_NEAR(Centre(asked.Rect).y, 130, 1);
   EXPECT_TRUE(IsWindowEnabled(back->HandleValue()));
   EXPECT_TRUE(IsWindowEnabled(front->HandleValue()));
+}
+
+// The skinned frame takes over the window's border as it shows: the question is
+// centred on its form all the same.
+TEST(SkinQuestion, InOurSkinIsCentredOnItsForm) {
+  TRealQuestion real;
+  auto form = MakeForm();
+  form->SetBounds(200, 150, 600, 400);
+  form->Show();
+  auto* skin = new TsfSkinData(form.get());
+  TsfCompressedStoredSkin stored(nullptr);
+  stored.BuildFromIniFile(OurSkinIni());
+  skin->LoadStoredSkin(stored);
+  TAsked asked = Ask(*form, nullptr, mrOk, skin);
+  EXPECT_TRUE(asked.Answer);
+  EXPECT_EQ(asked.Owner, form->HandleValue());
+  EXPECT_NEAR(Centre(asked.Rect).x, 500, 1);
+  EXPECT_NEAR(Centre(asked.Rect).y, 350, 1);
 }
