@@ -54,16 +54,18 @@ bool TFxMemo::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
 
 void TFxMemo::ScrollByWheel(int WheelDelta) {
   if (!HandleAllocated()) return;
-  int notches = std::abs(WheelDelta / WHEEL_DELTA);
+  int whole = FWheel.Add(WheelDelta);
+  if (whole == 0) return;
+  int notches = std::abs(whole);
   UINT lines = 3;
   SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
   WPARAM code;
   long long steps;
   if (lines == WHEEL_PAGESCROLL) {
-    code = WheelDelta > 0 ? SB_PAGEUP : SB_PAGEDOWN;
+    code = whole > 0 ? SB_PAGEUP : SB_PAGEDOWN;
     steps = notches;
   } else {
-    code = WheelDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
+    code = whole > 0 ? SB_LINEUP : SB_LINEDOWN;
     steps = static_cast<long long>(notches) * lines;
   }
   // The memo answers how many lines it moved; none means it is at its end.

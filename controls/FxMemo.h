@@ -6,6 +6,7 @@
 
 #include "controls/FxFramedEdit.h"
 #include "ui/Memo.h"
+#include "ui/WheelAccumulator.h"
 
 // Line and Column count from 1.
 using TLineColChangeEvent = std::function<void(TObject* Sender, int Line, int Column)>;
@@ -45,7 +46,8 @@ class TFxMemo : public TFxFramedEdit<TMemo> {
   // True when the wheel message is dealt with.
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   // Scrolls by the platform's lines (or pages) per wheel notch, one step at a time,
-  // up to where the memo can go no further.
+  // up to where the memo can go no further. Parts of a notch are added up until
+  // they make a whole one.
   void ScrollByWheel(int WheelDelta);
   // Raises OnLineColChange and OnClipboardChange.
   void ReportCaret();
@@ -54,4 +56,5 @@ class TFxMemo : public TFxFramedEdit<TMemo> {
   // True when a batch of changes holds the window hidden (see WndProc).
   bool HoldUpdates(bool hold);
   bool FHeldHidden = false;
+  TWheelAccumulator FWheel;
 };

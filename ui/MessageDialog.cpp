@@ -5,8 +5,80 @@
 #include <algorithm>
 
 #include "CodePage.h"
-#include "Form.h"
 #include "Messages.h"
+#include "Screen.h"
+
+namespace {
+
+bool IsScreenForm(HWND wnd) {
+  if (!Screen || !wnd) return false;
+  for (int i = 0; i < Screen->FormCount(); ++i)
+    if (Screen->Forms(i)->HandleValue() == wnd) return true;
+  return false;
+}
+
+bool IsOurs(HWND wnd) {
+  DWORD process = 0;
+  return wnd && GetWindowThreadProcessId(wnd, &process) && process == GetCurrentProcessId();
+}
+
+// The visible form that holds `wnd` or, for a popup of ours, that owns it.
+HWND FormHolding(HWND wnd) {
+  for (wnd = wnd ? GetAncestor(wnd, GA_ROOT) : nullptr; wnd; wnd = GetWindow(wnd, GW_OWNER))
+    if (IsScreenForm(wnd) && IsWindowVisible(wnd) && !IsIconic(wnd)) return wnd;
+  return nullptr;
+}
+
+}  // namespace
+
+HWND ActiveFormWindow() {
+  for (HWND wnd : {GetActiveWindow(), GetForegroundWindow()})
+    if (IsOurs(wnd))
+      if (HWND form = FormHolding(wnd)) return form;
+  // The program is in the background: the form on top of ours.
+  for (HWND wnd = GetTopWindow(nullptr); wnd; wnd = GetWindow(wnd, GW_HWNDNEXT))
+    if (IsScreenForm(wnd) && IsWindowVisible(wnd) && !IsIconic(wnd)) return wnd;
+  return nullptr;
+}
+
+TOwnedDialogForm::TOwnedDialogForm(HWND owner)
+    : TForm(nullptr), FOwnerWindow(owner ? GetAncestor(owner, GA_ROOT) : ActiveFormWindow()) {}
+
+void TOwnedDialogForm::CreateParams(TCreateParams& p) {
+  TForm::CreateParams(p);
+  p.WndParent = FOwnerWindow && IsWindow(FOwnerWindow) ? FOwnerWindow : nullptr;
+}
+
+void TOwnedDialogForm::VisibleChanged() {
+  if (!Visible()) {
+    TForm::VisibleChanged();
+    return;
+  }
+  // Placed once the window and its frame are made, before it shows; again after,
+  // should a frame have taken its size only as the window showed.
+  Handle();
+  CentreOnOwner();
+  TForm::VisibleChanged();
+  CentreOnOwner();
+}
+
+void TOwnedDialogForm::CentreOnOwner() {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT work = area;
+  if (FOwnerWindow && IsWindow(FOwnerWindow) && !IsIconic(FOwnerWindow)) {
+    GetWindowRect(FOwnerWindow, &area);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoW(MonitorFromWindow(FOwnerWindow, MONITOR_DEFAULTTONEAREST), &monitor))
+      work = monitor.rcWork;
+  }
+  int left = (area.left + area.right - Width()) / 2;
+  int top = (area.top + area.bottom - Height()) / 2;
+  // Inside the work area, its top left corner first where it is too small.
+  left = std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - Width()));
+  top = std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - Height()));
+  SetBounds(left, top, Width(), Height());
+}
 
 namespace {
 
@@ -38,10 +110,10 @@ class TDialogButton : public TWinControl {
   }
 };
 
-class TMessageDialogForm : public TForm {
+class TMessageDialogForm : public TOwnedDialogForm {
  public:
   TMessageDialogForm(const std::string& text, const std::string& caption, unsigned icon)
-      : TForm(nullptr), FText(AnsiToWide(text)) {
+      : FText(AnsiToWide(text)) {
     SetCaption(caption);
     SetBorderStyle(bsDialog);
     SetBorderIcons({biSystemMenu});
@@ -57,8 +129,6 @@ class TMessageDialogForm : public TForm {
     FButton->SetBounds((width - kButtonWidth) / 2, kMargin * 2 + contentHeight, kButtonWidth,
                        kButtonHeight);
     FButton->SetParent(this);
-    SetLeft((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2);
-    SetTop((GetSystemMetrics(SM_CYSCREEN) - Height()) / 2);
     OnShow = [this](TObject*) { FButton->SetFocus(); };
   }
 

@@ -462,14 +462,17 @@ void TsfSkinCustomListBox::RemoveHScrollBar() {
   LayoutChildren();
 }
 
+// Each whole notch scrolls one line more than the platform list did; parts of a
+// notch wait until they make one.
 void TsfSkinCustomListBox::ListWheel(int delta) {
+  int notches = FWheel.Add(delta);
+  if (notches == 0) return;
   if (FVScrollBar) {
     int line = Columns() > 0 ? FListBox->WholeRows() : 1;
-    FListBox->SetTopIndex(FListBox->TopIndex() + (delta <= 0 ? line : -line));
+    FListBox->SetTopIndex(FListBox->TopIndex() - notches * line);
     SyncScrollBars();
   } else if (FHScrollBar) {
-    int step = FHScrollBar->SmallChange();
-    FHScrollBar->SetPosition(FHScrollBar->Position() + (delta <= 0 ? step : -step));
+    FHScrollBar->SetPosition(FHScrollBar->Position() - notches * FHScrollBar->SmallChange());
   }
 }
 

@@ -13,6 +13,7 @@
 #include "sfListBoxDrag.h"
 #include "sfSkinCustomControl.h"
 #include "ui/Strings.h"
+#include "ui/WheelAccumulator.h"
 
 class TsfSkinScrollBar;
 class TCustomImageList;
@@ -247,6 +248,7 @@ class TsfSkinCustomListBox : public TsfSkinCustomControl {
   bool FReleasing = false;
   bool FApplying = false;
   bool FSyncing = false;
+  TWheelAccumulator FWheel;
 };
 
 class TsfSkinListBox : public TsfSkinCustomListBox {

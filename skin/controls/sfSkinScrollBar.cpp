@@ -498,8 +498,9 @@ void TsfSkinScrollBar::WndProc(TMessage& m) {
       return;
     case WM_MOUSEWHEEL:
       if (FCanFocused && Focused()) {
-        int delta = static_cast<short>(HIWORD(m.WParam));
-        SetPosition(Position() + (delta > 0 ? -FSmallChange : FSmallChange));
+        // A part of a notch (a touch pad) waits until the parts make a whole one.
+        int notches = FWheel.Add(static_cast<short>(HIWORD(m.WParam)));
+        if (notches != 0) SetPosition(Position() - notches * FSmallChange);
         return;
       }
       break;

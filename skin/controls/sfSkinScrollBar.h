@@ -8,6 +8,7 @@
 
 #include "sfScrollBarLayout.h"
 #include "sfSkinCustomControl.h"
+#include "ui/WheelAccumulator.h"
 
 class TsfSkinScrollBar : public TsfSkinCustomControl {
  public:
@@ -132,4 +133,5 @@ class TsfSkinScrollBar : public TsfSkinCustomControl {
   bool FTimerWait = false;
   bool FTimerRunning = false;
   bool FPaintPending = false;
+  TWheelAccumulator FWheel;
 };

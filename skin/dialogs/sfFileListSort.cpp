@@ -17,6 +17,7 @@ struct TEntryFacts {
   std::string Type;
 };
 
+// The item's details are loaded: its type is column 2.
 TEntryFacts FactsOf(TsfShellFolder& item) {
   TEntryFacts facts;
   std::wstring path = item.PathW();
@@ -26,7 +27,6 @@ TEntryFacts FactsOf(TsfShellFolder& item) {
     facts.Modified = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
                      data.ftLastWriteTime.dwLowDateTime;
   }
-  if (!item.DetailsLoaded()) item.LoadColumnDetails(3);
   facts.Type = sf::FoldCase(item.Details(2));
   return facts;
 }
@@ -51,7 +51,10 @@ void TsfSkinFileListView::SortByColumn() {
   for (size_t i = 0; i < FItems.size(); ++i) FItems[i].Order = static_cast<int>(i);
   std::vector<TEntryFacts> facts;
   facts.reserve(FItems.size());
-  for (TItem& item : FItems) facts.push_back(FactsOf(*item.Object));
+  for (TItem& item : FItems) {
+    LoadDetails(*item.Object, 3);
+    facts.push_back(FactsOf(*item.Object));
+  }
   int column = FSortColumn;
   bool descending = FDescending;
   std::vector<size_t> order(FItems.size());

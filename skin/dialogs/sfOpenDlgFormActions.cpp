@@ -126,7 +126,10 @@ void TsfOpenDlgForm::EditEnter() {
       std::string folder = IsAbsolutePath(text)
                                ? text
                                : sf::IncludeTrailingBackslash(FileList->CurrentPath()) + text;
-      if (DirectoryExists(folder)) FileList->GoToPath(folder);
+      if (!DirectoryExists(folder)) break;
+      FileList->GoToPath(folder);
+      // The path is done with: the name typed next must not be appended to it.
+      FileNameEdit->SetText("");
       break;
     }
     case sf::sfeeAccept:

@@ -96,6 +96,8 @@ class TsfShellFolder {
   // A cached detail text; "%s: Missing call to LoadColumnDetails" before the load.
   const std::string& Details(int column) const;
   bool DetailsLoaded() const { return FDetailsLoaded; }
+  // The columns the last load filled.
+  int DetailCount() const { return static_cast<int>(FDetails.size()); }
 
   // Asks the parent to rename the item; "Rename to %s failed" when it refuses.
   void Rename(const std::string& newName);

@@ -245,13 +245,20 @@ void TsfSkinFileListView::DisplayInfo(void* raw) {
     if (item.iSubItem == 0) {
       text = object.DisplayName();
     } else {
-      if (!object.DetailsLoaded()) object.LoadColumnDetails(std::max(ColumnCount(), 1));
+      LoadDetails(object, item.iSubItem + 1);
       text = object.Details(item.iSubItem);
     }
     std::wstring wide = AnsiToWide(text);
     lstrcpynW(item.pszText, wide.c_str(), item.cchTextMax);
   }
   if (item.mask & LVIF_IMAGE) item.iImage = object.ImageIndex(ViewStyle() == vsIcon);
+}
+
+// A sort reads the details of rows not shown yet, with or without the columns of
+// a details view: a row shown later loads again what it lacks.
+void TsfSkinFileListView::LoadDetails(TsfShellFolder& item, int least) const {
+  int count = std::max(ColumnCount(), least);
+  if (!item.DetailsLoaded() || item.DetailCount() < count) item.LoadColumnDetails(count);
 }
 
 void TsfSkinFileListView::StartRename() {
@@ -303,7 +310,22 @@ bool TsfSkinFileListView::HandleKey(unsigned key) {
   return false;
 }
 
+// The platform list scrolls a whole column for any wheel message in list view, a
+// part of a notch too: it is handed whole notches only, the parts added up first.
+// False when the message is dealt with (a part that waits for more).
+bool TsfSkinFileListView::WholeWheelNotches(TMessage& m) {
+  constexpr int most = 32767 / WHEEL_DELTA;
+  int notches = std::clamp(FWheel.Add(static_cast<short>(HIWORD(m.WParam))), -most, most);
+  if (notches == 0) {
+    m.Result = 0;
+    return false;
+  }
+  m.WParam = MAKEWPARAM(LOWORD(m.WParam), static_cast<WORD>(notches * WHEEL_DELTA));
+  return true;
+}
+
 void TsfSkinFileListView::WndProc(TMessage& m) {
+  if (m.Msg == WM_MOUSEWHEEL && !WholeWheelNotches(m)) return;
   if (m.Msg == CN_BASE + WM_NOTIFY) {
     auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
     if (hdr->code == LVN_GETDISPINFOW) {

@@ -9,6 +9,7 @@
 
 #include "sfShellFolder.h"
 #include "skin/controls/sfSkinCustomListView.h"
+#include "ui/WheelAccumulator.h"
 
 class TsfSkinShellComboBox;
 
@@ -92,7 +93,10 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   void RebuildColumns();
   void AttachSystemImages();
   void DisplayInfo(void* info);
+  // Loads an item's detail texts unless they hold every column shown and `least`.
+  void LoadDetails(TsfShellFolder& item, int least) const;
   bool HandleKey(unsigned key);
+  bool WholeWheelNotches(TMessage& m);
   void EnterSelected();
   bool EndRename(void* info);
 
@@ -106,4 +110,5 @@ class TsfSkinFileListView : public TsfSkinCustomListView {
   int FSortColumn = -1;
   bool FDescending = false;
   TsfSkinShellComboBox* FShellComboBox = nullptr;
+  TWheelAccumulator FWheel;
 };

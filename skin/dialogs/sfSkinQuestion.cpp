@@ -8,7 +8,7 @@
 #include "skin/controls/sfSkinStdLabel.h"
 #include "skin/frame/sfSkinForm.h"
 #include "ui/Dialogs.h"
-#include "ui/Form.h"
+#include "ui/MessageDialog.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ bool SkinQuestion(HWND owner, const std::string& text, const std::string& captio
                   TsfSkinData* frameSkin, TsfSkinData* ctrlSkin) {
   if (TMessageBoxHandler handler = MessageBoxHandler())
     return handler(owner, text, caption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
-  TForm form(nullptr);
+  TOwnedDialogForm form(owner);
   form.SetCaption(caption);
   form.SetBorderStyle(bsDialog);
   form.SetBorderIcons({});
@@ -53,8 +53,6 @@ bool SkinQuestion(HWND owner, const std::string& text, const std::string& captio
   auto* ok = AddButton(form, ctrlSkin, "OK", mrOk, left, top);
   ok->SetDefault(true);
   AddButton(form, ctrlSkin, "Cancel", mrCancel, left + kButtonWidth + kMargin, top)->SetCancel(true);
-  form.SetLeft((GetSystemMetrics(SM_CXSCREEN) - form.Width()) / 2);
-  form.SetTop((GetSystemMetrics(SM_CYSCREEN) - form.Height()) / 2);
   form.OnShow = [ok](TObject*) { ok->SetFocus(); };
   form.AfterConstruction();
   return form.ShowModal() == mrOk;

@@ -7,6 +7,7 @@
 
 class TsfSkinData;
 
-// True when the user answered OK.
+// True when the user answered OK. The form is owned by `owner`'s top-level window
+// (the active form when it is nullptr) and opens centred on it.
 bool SkinQuestion(HWND owner, const std::string& text, const std::string& caption,
                   TsfSkinData* frameSkin, TsfSkinData* ctrlSkin);

@@ -150,6 +150,37 @@ TEST(FxMemoWheel, ANotchScrollsByTheSystemLinesAndStopsAtTheEnd) {
   EXPECT_EQ(f.FirstVisibleLine(), 0);
 }
 
+// A touch pad or a high-resolution wheel sends parts of a notch: they scroll once
+// they add up to whole notches, and a turn the other way drops what was left.
+TEST(FxMemoWheel, PartsOfANotchAddUpToWholeOnes) {
+  TMemoFixture f;
+  UINT lines = 0;
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  ASSERT_EQ(lines, 3u);
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "line " + std::to_string(i) + "\r\n";
+  f.Memo->SetText(text);
+  SendMessageW(f.Wnd(), EM_SETSEL, 0, 0);
+  SendMessageW(f.Wnd(), EM_SCROLLCARET, 0, 0);
+  ASSERT_EQ(f.FirstVisibleLine(), 0);
+
+  f.Wheel(-30);
+  EXPECT_EQ(f.FirstVisibleLine(), 0);
+  for (int i = 0; i < 3; ++i) f.Wheel(-30);
+  EXPECT_EQ(f.FirstVisibleLine(), 3);  // four parts: one notch
+  for (int i = 0; i < 40; ++i) f.Wheel(-30);
+  EXPECT_EQ(f.FirstVisibleLine(), 33);  // as ten notches would
+  for (int i = 0; i < 3; ++i) f.Wheel(-30);
+  f.Wheel(30);  // back up: the three parts down are dropped, not undone
+  EXPECT_EQ(f.FirstVisibleLine(), 33);
+  for (int i = 0; i < 3; ++i) f.Wheel(30);
+  EXPECT_EQ(f.FirstVisibleLine(), 30);
+  f.Wheel(-150);  // a notch and a part
+  EXPECT_EQ(f.FirstVisibleLine(), 33);
+  f.Wheel(-90);
+  EXPECT_EQ(f.FirstVisibleLine(), 36);
+}
+
 TEST(FxMemoWheel, AWheelHandlerTakesOver) {
   TMemoFixture f;
   std::string text;

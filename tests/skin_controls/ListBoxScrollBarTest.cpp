@@ -111,6 +111,28 @@ TEST(ListBoxScrollBar, PositionIsClampedAndOnlyChangesAreReported) {
   EXPECT_EQ(f.Bar->PageSize(), 10);
 }
 
+// A focused bar steps by its small change per wheel notch; parts of a notch (a
+// touch pad) add up first, and turning the other way drops what was left.
+TEST(ListBoxScrollBar, WheelPartsAddUpToWholeNotches) {
+  TBarForm f;
+  f.Bar->SetCanFocused(true);
+  f.Bar->SetSmallChange(2);
+  f.Bar->SetFocus();
+  ASSERT_TRUE(f.Bar->Focused());
+  auto wheel = [&](int delta, int times) {
+    for (int i = 0; i < times; ++i) f.Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0, 0);
+    return f.Bar->Position();
+  };
+  EXPECT_EQ(wheel(-30, 1), 0);
+  EXPECT_EQ(wheel(-30, 3), 2);
+  EXPECT_EQ(wheel(-30, 40), 22);  // as ten notches would
+  EXPECT_EQ(wheel(-WHEEL_DELTA, 1), 24);
+  EXPECT_EQ(wheel(-90, 1), 24);
+  EXPECT_EQ(wheel(60, 1), 24);  // the other way: the 90 down is dropped
+  EXPECT_EQ(wheel(60, 1), 22);
+  EXPECT_EQ(wheel(2 * WHEEL_DELTA, 1), 18);
+}
+
 // The effect list's bar: 769 rows, 19 on a page, 400 pixels tall. Most single
 // steps leave the thumb where it was; those must not cost a paint.
 TEST(ListBoxScrollBar, AsksForAPaintOnlyWhenThumbMoves) {

@@ -227,6 +227,28 @@ TEST(ListBoxScrolling, BarFollowsTheKeyboardAndScrollsTheList) {
   EXPECT_EQ(bar->Position(), f.List->TopIndex());
 }
 
+// A touch pad sends parts of a notch; the line the list adds per notch waits until
+// the parts make a whole one, so forty parts of a quarter scroll as ten notches.
+TEST(ListBoxScrolling, PartsOfAWheelNotchAddUpToWholeOnes) {
+  auto wheel = [](TListForm& f, int delta, int times) {
+    for (int i = 0; i < times; ++i)
+      SendMessageW(f.Inner(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+    return f.List->TopIndex();
+  };
+  UINT lines = 0;
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  ASSERT_EQ(lines, 3u);
+  TListForm notches(204), parts(204);
+  notches.Fill(100);
+  parts.Fill(100);
+  EXPECT_EQ(wheel(notches, -WHEEL_DELTA, 10), 40);  // the platform's 3 lines and one more
+  EXPECT_EQ(wheel(parts, -30, 1), 0);
+  EXPECT_EQ(wheel(parts, -30, 3), 4);
+  EXPECT_EQ(wheel(parts, -30, 36), 40);
+  EXPECT_EQ(parts.List->VScrollBar()->Position(), 40);
+  EXPECT_EQ(wheel(parts, 30, 4), 36);
+}
+
 TEST(ListBoxScrolling, WideItemsGetAHorizontalBarThatShiftsThem) {
   TListForm f(204);
   f.List->SetHorizontalExtent(true);

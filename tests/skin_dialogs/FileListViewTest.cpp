@@ -230,3 +230,71 @@ TEST(FileListView, DetailsChosenBeforeTheWindowHaveEachColumnOnce) {
   list->SetViewStyle(vsReport);
   EXPECT_EQ(list->ColumnCount(), columns);
 }
+
+// Rows whose details are first read by a sort (rows not drawn yet, a refill after
+// F5 or a new mask, with the sorted column kept) show every column all the same.
+TEST(FileListView, EveryRowShowsEveryColumnAfterASort) {
+  TListFolder f;
+  f.List->SetViewStyle(vsReport);
+  const int columns = f.List->ColumnCount();
+  ASSERT_GE(columns, 4);
+  auto cell = [&](int row, int column) {
+    wchar_t text[MAX_PATH] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    SendMessageW(f.List->Handle(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return WideToAnsi(text);
+  };
+  auto expectAllModified = [&](const char* after) {
+    ASSERT_GT(f.List->Count(), 0) << after;
+    for (int row = 0; row < f.List->Count(); ++row) {
+      auto fresh = TsfShellFolder::FromAbsolute(f.List->Folders(row).AbsoluteID());
+      fresh->LoadColumnDetails(columns);
+      EXPECT_FALSE(fresh->Details(3).empty()) << after << " " << row;
+      EXPECT_EQ(cell(row, 3), fresh->Details(3)) << after << " " << row;
+      EXPECT_EQ(cell(row, 2), fresh->Details(2)) << after << " " << row;
+    }
+  };
+  f.List->ColumnClick(3);
+  expectAllModified("sort by date");
+  std::ofstream(f.Dir / "later.txt") << "x";
+  SendMessageW(f.List->Handle(), WM_KEYDOWN, VK_F5, 0);
+  EXPECT_EQ(f.List->Count(), 8);
+  expectAllModified("F5");
+  f.List->ColumnClick(2);
+  f.List->SetMask("*.txt");
+  expectAllModified("a new mask");
+  // Sorted while the list showed no columns, then shown as details.
+  f.List->SetViewStyle(vsList);
+  f.List->SetMask("*.*");
+  f.List->SetViewStyle(vsReport);
+  expectAllModified("details after a list sorted without them");
+}
+
+// The platform list turns any wheel message into a column in list view; parts of
+// a notch (a touch pad) scroll only once they add up to whole notches.
+TEST(FileListView, WheelPartsScrollAsWholeNotchesWould) {
+  TListFolder f;
+  for (int i = 0; i < 400; ++i) std::ofstream(f.Dir / ("f" + std::to_string(1000 + i) + ".txt")) << "x";
+  f.List->Refresh();
+  HWND list = f.List->Handle();
+  auto wheel = [&](int delta, int times) {
+    for (int i = 0; i < times; ++i)
+      SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+    return static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  };
+  ASSERT_EQ(wheel(0, 0), 0);
+  const int oneNotch = wheel(-WHEEL_DELTA, 1);
+  ASSERT_GT(oneNotch, 0);
+  const int tenNotches = wheel(-WHEEL_DELTA, 9);
+  ASSERT_EQ(tenNotches, 10 * oneNotch);
+  ASSERT_EQ(wheel(WHEEL_DELTA, 10), 0);
+
+  EXPECT_EQ(wheel(-30, 1), 0);
+  EXPECT_EQ(wheel(-30, 3), oneNotch);
+  EXPECT_EQ(wheel(-30, 36), tenNotches);
+  EXPECT_EQ(wheel(30, 3), tenNotches);  // back the other way: not yet a notch
+  EXPECT_EQ(wheel(30, 1), 9 * oneNotch);
+}

@@ -267,6 +267,32 @@ TEST_F(SaveDialogTest, NewFolderNumbersItsNamesWithinARun) {
   });
 }
 
+// Enter on a typed folder path goes there and empties the name box, so the name
+// typed next is a name and Enter accepts it.
+TEST_F(SaveDialogTest, ATypedFolderPathGoesThereAndLeavesTheNameEmpty) {
+  ASSERT_TRUE(Run([&](TsfOpenDlgForm& d) {
+    HWND edit = d.FileNameEdit->Handle();
+    auto type = [&](const std::string& text) {
+      for (wchar_t c : AnsiToWide(text)) SendMessageW(edit, WM_CHAR, c, 0);
+    };
+    auto enter = [&] { SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0); };
+    d.FileNameEdit->SetFocus();
+    type(Path("missing") + "\\");
+    enter();  // no such folder: the list stays and the text is left to correct
+    EXPECT_EQ(Trail(d.FileList->CurrentPath()), Trail(Path()));
+    EXPECT_EQ(d.FileNameEdit->Text(), Path("missing") + "\\");
+    d.FileNameEdit->SetText("");
+    type(Path("A") + "\\");
+    enter();
+    EXPECT_EQ(Trail(d.FileList->CurrentPath()), Trail(Path("A")));
+    EXPECT_EQ(d.FileNameEdit->Text(), "");
+    EXPECT_EQ(d.ModalResult(), mrNone);
+    type("page");
+    enter();
+  }));
+  EXPECT_EQ(Dialog->FileName(), Trail(Path("A")) + "page.html");
+}
+
 TEST_F(SaveDialogTest, BackGoesToTheFolderBeforeTheLastOne) {
   Run([&](TsfOpenDlgForm& d) {
     d.Back();  // nothing before the start folder

@@ -9,6 +9,7 @@
 #include "FormTestSupport.h"
 #include "ui/CodePage.h"
 #include "ui/MessageDialog.h"
+#include "ui/Screen.h"
 #include "ui/Timer.h"
 
 namespace {
@@ -53,4 +54,67 @@ TEST(MessageDialog, ShowsTheTextWithOneOkButtonAndClosesOnIt) {
   EXPECT_TRUE(found.Clicked);
   EXPECT_EQ(found.Caption, L"Information");
   EXPECT_EQ(found.Button, L"OK");
+}
+
+namespace {
+
+struct TShownDialog {
+  HWND Owner = nullptr;
+  RECT Rect{};
+};
+
+// Shows the message while `owner` is the active form and reads where it opened.
+TShownDialog ShowOver(TForm& owner) {
+  SetForegroundWindow(owner.Handle());
+  SetActiveWindow(owner.Handle());
+  TShownDialog shown;
+  TTimer timer(nullptr);
+  timer.SetInterval(20);
+  timer.SetOnTimer([&](TObject*) {
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+      TForm* dialog = Screen->Forms(i);
+      if (!dialog->Modal() || !dialog->Visible()) continue;
+      shown.Owner = GetWindow(dialog->Handle(), GW_OWNER);
+      GetWindowRect(dialog->Handle(), &shown.Rect);
+      dialog->SetModalResult(mrOk);
+    }
+  });
+  ShowMessageDialogForm("请填写网页特效名称！", "Warning", MB_ICONWARNING);
+  return shown;
+}
+
+}  // namespace
+
+// A dialog has the active form as its owner, so it stays above the form it
+// disables, and opens with its centre on the form's centre.
+TEST(MessageDialog, IsOwnedByTheActiveFormAndCentredOnIt) {
+  auto left = MakeForm();
+  left->SetBounds(40, 40, 300, 200);
+  left->Show();
+  auto right = MakeForm();
+  right->SetBounds(420, 300, 360, 240);
+  right->Show();
+  RECT r{};
+  GetWindowRect(right->Handle(), &r);
+  ASSERT_EQ(r.left + r.right, 1200);
+  ASSERT_EQ(r.top + r.bottom, 840);
+
+  for (TForm* form : {right.get(), left.get()}) {
+    TShownDialog shown = ShowOver(*form);
+    EXPECT_EQ(shown.Owner, form->HandleValue());
+    int centreX = (shown.Rect.left + shown.Rect.right) / 2;
+    int centreY = (shown.Rect.top + shown.Rect.bottom) / 2;
+    bool isRight = form == right.get();
+    EXPECT_NEAR(centreX, isRight ? 600 : 190, 1);
+    EXPECT_NEAR(centreY, isRight ? 420 : 140, 1);
+    EXPECT_TRUE(IsWindowEnabled(form->HandleValue()));  // given back after the dialog
+  }
+  // Near the screen's edge the dialog stays whole inside the work area.
+  right->SetBounds(GetSystemMetrics(SM_CXSCREEN) - 100, 300, 360, 240);
+  TShownDialog shown = ShowOver(*right);
+  EXPECT_EQ(shown.Owner, right->HandleValue());
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_LE(shown.Rect.right, work.right);
+  EXPECT_GT(shown.Rect.left, GetSystemMetrics(SM_CXSCREEN) / 2);
 }
