@@ -244,7 +244,7 @@ void TForm::Release() {
   if (HandleValue())
     PostMessageW(HandleValue(), CM_RELEASE, 0, 0);
   else
-    delete this;
+    DeleteWhenNoneDispatching(this);
 }
 
 bool TForm::IsShortCut(std::uint16_t key, TShiftState shift) {
@@ -311,7 +311,9 @@ void TForm::WndProc(TMessage& m) {
       Close();
       return;
     case CM_RELEASE:
-      delete this;
+      // A handler further up may be this form's own (its frame's hook, a nested
+      // loop's caller): the form goes once the stack has unwound to the loop.
+      DeleteWhenNoneDispatching(this);
       return;
   }
   TCustomControl::WndProc(m);

@@ -80,6 +80,33 @@ TEST(FormClose, OnCloseDecidesWhatHappens) {
   EXPECT_EQ(closes, 2);
 }
 
+// A form released from inside its own message hook, which then runs a nested message
+// loop (as a modal box or a menu does), is still there when the loop returns to the
+// hook; it goes once the hook has returned.
+TEST(FormRelease, AReleasedFormOutlivesTheHandlerThatReleasedIt) {
+  struct TGoneFlag : TComponent {
+    bool* Gone;
+    TGoneFlag(TComponent* owner, bool* gone) : TComponent(owner), Gone(gone) {}
+    ~TGoneFlag() override { *Gone = true; }
+  };
+  constexpr unsigned kReleaseNow = WM_APP + 7;
+  bool gone = false, goneInsideHook = true;
+  TForm* form = MakeForm().release();
+  new TGoneFlag(form, &gone);
+  form->Handle();
+  int owner = 0;
+  form->InstallMessageHook(&owner, [&](TMessage& m, const std::function<void(TMessage&)>& next) {
+    next(m);
+    if (m.Msg != kReleaseNow) return;
+    form->Release();
+    Application->ProcessMessages();
+    goneInsideHook = gone;
+  });
+  SendMessageW(form->HandleValue(), kReleaseNow, 0, 0);
+  EXPECT_FALSE(goneInsideHook);
+  EXPECT_TRUE(gone);
+}
+
 TEST(FormClose, FailingOnCloseKeepsTheWindowOpen) {
   TMessageBoxRecorder boxes;
   auto form = MakeForm();
