@@ -1,4 +1,5 @@
 #include "CustomControl.h"
+#include "ScopeGuard.h"
 
 TCustomControl::TCustomControl(TComponent* AOwner)
     : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
@@ -12,11 +13,6 @@ void TCustomControl::Paint() {
 
 void TCustomControl::PaintWindow(HDC dc) {
   FCanvas->SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
+  TScopeExit release([this] { FCanvas->SetHandle(nullptr); });
+  Paint();
 }

@@ -179,3 +179,7 @@ TBufferedPaint::~TBufferedPaint() {
   }
   FMemory.SelectBitmap(nullptr);
 }
+
+TSavedDC::TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
+
+TSavedDC::~TSavedDC() { RestoreDC(FDC, FSaved); }

@@ -76,6 +76,19 @@ TRegionHandle CreateRectRegion(const TRect& rect);
 // The rectangles of a region as the platform stores them (GetRegionData).
 std::vector<TRect> RegionRects(HRGN region);
 
+// Saves a device context's state (SaveDC) and restores it when it goes.
+class TSavedDC {
+ public:
+  explicit TSavedDC(HDC dc);
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+  ~TSavedDC();
+
+ private:
+  HDC FDC;
+  int FSaved;
+};
+
 // A memory device context (CreateCompatibleDC). A bitmap selected with SelectBitmap
 // is deselected again before the context is deleted, so the bitmap can be freed.
 class TMemoryDC {

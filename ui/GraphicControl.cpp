@@ -1,4 +1,5 @@
 #include "GraphicControl.h"
+#include "ScopeGuard.h"
 
 TGraphicControl::TGraphicControl(TComponent* AOwner)
     : TControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
@@ -7,11 +8,6 @@ TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::PaintOn(HDC dc) {
   FCanvas->SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
+  TScopeExit release([this] { FCanvas->SetHandle(nullptr); });
+  Paint();
 }

@@ -3,6 +3,7 @@
 #include "Label.h"
 
 #include "WinControl.h"
+#include "ScopeGuard.h"
 
 TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetBounds(0, 0, 65, 17);
@@ -102,14 +103,9 @@ TRect TCustomLabel::MeasureText(TRect rect, unsigned flags) {
   }
   TWindowDC screen(nullptr);
   canvas.SetHandle(screen.Get());
-  try {
-    canvas.Font().Assign(Font());
-    DoDrawText(rect, flags);
-  } catch (...) {
-    canvas.SetHandle(nullptr);
-    throw;
-  }
-  canvas.SetHandle(nullptr);
+  TScopeExit release([&canvas] { canvas.SetHandle(nullptr); });
+  canvas.Font().Assign(Font());
+  DoDrawText(rect, flags);
   return rect;
 }
 

@@ -10,6 +10,7 @@
 
 #ifdef _WIN32
 #include "CodePage.h"
+#include "ScopeGuard.h"
 #endif
 
 namespace {
@@ -149,23 +150,17 @@ std::string TStrings::Text() const {
 
 // GBK trail bytes are never CR or LF, so the text can be split byte-wise.
 void TStrings::SetText(const std::string& text) {
-  BeginUpdate();
-  try {
-    Clear();
-    size_t pos = 0;
-    while (pos < text.size()) {
-      size_t end = text.find_first_of("\r\n", pos);
-      if (end == std::string::npos) end = text.size();
-      Add(text.substr(pos, end - pos));
-      pos = end;
-      if (pos < text.size() && text[pos] == '\r') ++pos;
-      if (pos < text.size() && text[pos] == '\n') ++pos;
-    }
-  } catch (...) {
-    EndUpdate();
-    throw;
+  TUpdateScope<TStrings> update(*this);
+  Clear();
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string::npos) end = text.size();
+    Add(text.substr(pos, end - pos));
+    pos = end;
+    if (pos < text.size() && text[pos] == '\r') ++pos;
+    if (pos < text.size() && text[pos] == '\n') ++pos;
   }
-  EndUpdate();
 }
 
 std::string TStrings::CommaText() const {
@@ -180,28 +175,22 @@ std::string TStrings::CommaText() const {
 
 // Quote and comma are single bytes that never occur inside a GBK character.
 void TStrings::SetCommaText(const std::string& text) {
-  BeginUpdate();
-  try {
-    Clear();
-    size_t pos = 0;
-    auto skipBlanks = [&] {
-      while (pos < text.size() && static_cast<unsigned char>(text[pos]) <= ' ') ++pos;
-    };
+  TUpdateScope<TStrings> update(*this);
+  Clear();
+  size_t pos = 0;
+  auto skipBlanks = [&] {
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) <= ' ') ++pos;
+  };
+  skipBlanks();
+  while (pos < text.size()) {
+    Add(CommaItem(text, pos));
     skipBlanks();
-    while (pos < text.size()) {
-      Add(CommaItem(text, pos));
+    if (pos < text.size() && text[pos] == ',') {
+      ++pos;
       skipBlanks();
-      if (pos < text.size() && text[pos] == ',') {
-        ++pos;
-        skipBlanks();
-        if (pos == text.size()) Add("");
-      }
+      if (pos == text.size()) Add("");
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
   }
-  EndUpdate();
 }
 
 void TStrings::BeginUpdate() {
@@ -216,29 +205,17 @@ void TStrings::EndUpdate() {
 
 void TStrings::Assign(const TStrings& source) {
   if (&source == this) return;
-  BeginUpdate();
-  try {
-    Clear();
-    AddStrings(source);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TUpdateScope<TStrings> update(*this);
+  Clear();
+  AddStrings(source);
 }
 
 void TStrings::AddStrings(const TStrings& source) {
   // Copy first: `source` may be this very list.
   std::vector<std::pair<std::string, TObject*>> lines;
   for (int i = 0, n = source.Count(); i < n; ++i) lines.emplace_back(source.Get(i), source.GetObject(i));
-  BeginUpdate();
-  try {
-    for (auto& [text, object] : lines) AddObject(text, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TUpdateScope<TStrings> update(*this);
+  for (auto& [text, object] : lines) AddObject(text, object);
 }
 
 bool TStrings::Equals(const TStrings& other) const {

@@ -13,6 +13,7 @@
 #include "Menus.h"
 #include "Messages.h"
 #include "Screen.h"
+#include "ScopeGuard.h"
 
 namespace {
 
@@ -383,17 +384,11 @@ void TWinControl::Realign() {
     return;
   }
   if (FAligning || IsDestroying()) return;  // a child placed by us reports back
-  FAligning = true;
+  TValueScope aligning(FAligning, true);
   FAlignPending = false;
   TRect r = ClientRect();
   AdjustClientRect(r);
-  try {
-    AlignControls(r);
-  } catch (...) {
-    FAligning = false;
-    throw;
-  }
-  FAligning = false;
+  AlignControls(r);
 }
 
 void TWinControl::AlignControls(TRect& r) {
@@ -529,22 +524,16 @@ void TWinControl::PaintWindow(HDC dc) {
 }
 
 void TWinControl::PaintCopy(HDC dc) {
-  FPaintingCopy = true;
-  try {
-    if (!Parent() && !(HandleAllocated() && (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD))) {
-      // A form's copy is its background, as its erase would give it.
-      TRect r = ClientRect();
-      RECT rc{r.Left, r.Top, r.Right, r.Bottom};
-      TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
-      FillRect(dc, &rc, brush.Get());
-    } else {
-      PaintWindow(dc);
-    }
-  } catch (...) {
-    FPaintingCopy = false;
-    throw;
+  TValueScope painting(FPaintingCopy, true);
+  if (!Parent() && !(HandleAllocated() && (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD))) {
+    // A form's copy is its background, as its erase would give it.
+    TRect r = ClientRect();
+    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(dc, &rc, brush.Get());
+  } else {
+    PaintWindow(dc);
   }
-  FPaintingCopy = false;
 }
 
 void TWinControl::PaintControls(HDC dc, const TRect& area) {
@@ -552,16 +541,10 @@ void TWinControl::PaintControls(HDC dc, const TRect& area) {
     if (c->IsWindowed() || !c->Visible()) continue;
     TRect b = c->BoundsRect();
     if (IntersectRect(b, area).IsEmpty()) continue;
-    int saved = SaveDC(dc);
+    TSavedDC saved(dc);
     IntersectClipRect(dc, b.Left, b.Top, b.Right, b.Bottom);
     OffsetViewportOrgEx(dc, b.Left, b.Top, nullptr);
-    try {
-      c->PaintOn(dc);
-    } catch (...) {
-      RestoreDC(dc, saved);
-      throw;
-    }
-    RestoreDC(dc, saved);
+    c->PaintOn(dc);
   }
 }
 

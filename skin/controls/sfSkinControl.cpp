@@ -5,6 +5,7 @@
 #include "skin/data/sfSkinData.h"
 #include "ui/Bitmap.h"
 #include "ui/OffScreen.h"
+#include "ui/ScopeGuard.h"
 
 TsfSkinControl::TsfSkinControl(TComponent* AOwner) : TCustomControl(AOwner) {}
 
@@ -63,16 +64,12 @@ void TsfSkinControl::SetSkinRegion(TRegionHandle region) {
 
 void TsfSkinControl::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_PAINT:
+    case WM_PAINT: {
       FInWmPaint = true;
-      try {
-        TCustomControl::WndProc(m);
-      } catch (...) {
-        FInWmPaint = false;
-        throw;
-      }
-      FInWmPaint = false;
+      TScopeExit painted([this] { FInWmPaint = false; });
+      TCustomControl::WndProc(m);
       return;
+    }
     case WM_ERASEBKGND: m.Result = 1; return;
     case WM_SKIN_BGCHANGED: ParentBackgroundChanged(); return;
   }

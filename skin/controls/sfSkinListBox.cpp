@@ -13,6 +13,7 @@
 #include "ui/Bitmap.h"
 #include "ui/ImageList.h"
 #include "ui/Screen.h"
+#include "ui/ScopeGuard.h"
 
 namespace {
 
@@ -330,14 +331,9 @@ void TsfSkinCustomListBox::LayoutChildren() {
 void TsfSkinCustomListBox::SyncScrollBars() {
   if (!FListBox || IsDestroying() || FSyncing || Items().UpdateCount() > 0) return;
   FSyncing = true;
-  try {
-    SyncHorizontalBar();
-    SyncVerticalBar();
-  } catch (...) {
-    FSyncing = false;
-    throw;
-  }
-  FSyncing = false;
+  TScopeExit synced([this] { FSyncing = false; });
+  SyncHorizontalBar();
+  SyncVerticalBar();
 }
 
 void TsfSkinCustomListBox::SyncHorizontalBar() {

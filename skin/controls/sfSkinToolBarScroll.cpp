@@ -10,6 +10,7 @@
 #include "skin/data/sfSkinData.h"
 #include "skin/data/sfUtilsNinePart.h"
 #include "ui/Bitmap.h"
+#include "ui/ScopeGuard.h"
 
 namespace {
 
@@ -89,13 +90,8 @@ void TsfSkinToolBar::MoveToPosition(int pos) {
   // Aligned children would be placed again after each single move, out of order.
   DisableAlign();
   std::vector<TControl*> children = FControls;
-  try {
-    for (TControl* c : children) c->SetBounds(c->Left() + dx, c->Top(), c->Width(), c->Height());
-  } catch (...) {
-    EnableAlign();
-    throw;
-  }
-  EnableAlign();
+  TScopeExit aligned([this] { EnableAlign(); });
+  for (TControl* c : children) c->SetBounds(c->Left() + dx, c->Top(), c->Width(), c->Height());
   Invalidate();
 }
 

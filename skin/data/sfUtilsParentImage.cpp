@@ -3,22 +3,11 @@
 #include "sfUtilsParentImage.h"
 
 #include "ui/Canvas.h"
+#include "ui/GdiObject.h"
+#include "ui/ScopeGuard.h"
 #include "ui/WinControl.h"
 
 namespace {
-
-// Saves the dc's state and restores it on every way out.
-class TSavedDC {
- public:
-  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(FDC, FSaved); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
- private:
-  HDC FDC;
-  int FSaved;
-};
 
 void PaintSiblingsBefore(TControl* control, TWinControl* parent, HDC dc) {
   TRect bounds = control->BoundsRect();
@@ -42,16 +31,11 @@ void GetParentImage(TControl* control, TCanvas& canvas) {
   HDC dc = canvas.Handle();
   if (!parent || !dc) return;
   int state = canvas.SaveState();  // our objects out of the dc before others draw on it
-  try {
-    TSavedDC saved(dc);
-    OffsetViewportOrgEx(dc, -control->Left(), -control->Top(), nullptr);
-    TRect client = parent->ClientRect();
-    IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
-    parent->PaintCopy(dc);
-    PaintSiblingsBefore(control, parent, dc);
-  } catch (...) {
-    canvas.RestoreState(state);
-    throw;
-  }
-  canvas.RestoreState(state);
+  TScopeExit restored([&] { canvas.RestoreState(state); });
+  TSavedDC saved(dc);
+  OffsetViewportOrgEx(dc, -control->Left(), -control->Top(), nullptr);
+  TRect client = parent->ClientRect();
+  IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+  parent->PaintCopy(dc);
+  PaintSiblingsBefore(control, parent, dc);
 }

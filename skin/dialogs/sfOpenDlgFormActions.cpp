@@ -16,6 +16,7 @@
 #include "ui/Exception.h"
 #include "ui/Messages.h"
 #include "ui/SysUtils.h"
+#include "ui/ScopeGuard.h"
 
 namespace {
 
@@ -167,13 +168,8 @@ void TsfOpenDlgForm::Back() {
   TsfItemIDList target;
   if (!FHistory.Back(target)) return;
   FGoingBack = true;
-  try {
-    FileList->GoToFolder(target);
-  } catch (...) {
-    FGoingBack = false;
-    throw;
-  }
-  FGoingBack = false;
+  TScopeExit wentBack([this] { FGoingBack = false; });
+  FileList->GoToFolder(target);
 }
 
 void TsfOpenDlgForm::Up() { FileList->Up(); }
