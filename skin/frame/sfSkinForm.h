@@ -165,6 +165,11 @@ class TsfSkinForm : public TComponent {
   TPoint CachedSize() const { return {FCachedWidth, FCachedHeight}; }
   TsfSizeLimits SizeLimits() const;
   std::optional<TRect> RestoreBounds() const { return FRestoreBounds; }
+  // The window's bounds when it is neither minimized nor maximized, in screen
+  // coordinates: the frame's own restore bounds while it holds them (its maximize, the
+  // minimize of a form other than the main one), the platform's normal placement while
+  // the system shows the window minimized or maximized, else the form's bounds.
+  TRect NormalBounds() const;
 
   // --- operations ---
   void ApplyFrameSkin();

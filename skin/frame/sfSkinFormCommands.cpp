@@ -116,6 +116,34 @@ void TsfSkinForm::Restore() {
   if (OnRestore) OnRestore(this);
 }
 
+namespace {
+
+// The platform's normal placement of a top-level window, in screen coordinates. For a
+// window that is not a tool window the platform gives it in workspace coordinates,
+// which start at the top-left corner of the work area of the window's monitor.
+TRect PlatformNormalBounds(HWND wnd) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(wnd, &placement)) return {};
+  RECT r = placement.rcNormalPosition;
+  if (!(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &info))
+      OffsetRect(&r, info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top);
+  }
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+TRect TsfSkinForm::NormalBounds() const {
+  if (FRestoreBounds) return *FRestoreBounds;
+  HWND wnd = FForm->HandleValue();
+  if (wnd && (IsIconic(wnd) || IsZoomed(wnd))) return PlatformNormalBounds(wnd);
+  return FormBounds();
+}
+
 void TsfSkinForm::ShowSizeGrip(bool show) {
   if (!FStatusBar) return;
   if (!show && FStatusBar->SizeGrip()) {
