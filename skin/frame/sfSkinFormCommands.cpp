@@ -69,19 +69,9 @@ void TsfSkinForm::Minimize() {
     if (!FRestoreBounds) FRestoreBounds = FormBounds();
     TsfSizeLimits l = SizeLimits();
     TRect a = GetWindowWorkArea(FForm->HandleValue());
-    int x = a.Left, y = a.Bottom - l.MinHeight;
-    while (SlotTaken(FForm, x, y)) {
-      x += l.MinWidth;
-      if (x + l.MinWidth > a.Right) {
-        x = a.Left;
-        y -= l.MinHeight;
-        if (y < a.Top) {
-          y = a.Bottom - l.MinHeight;
-          break;
-        }
-      }
-    }
-    SetFormBounds(Bounds(x, y, l.MinWidth, l.MinHeight));
+    const TPoint p = MinimizedWindowPlace(a, l.MinWidth, l.MinHeight,
+                                          [this](TPoint q) { return SlotTaken(FForm, q.x, q.y); });
+    SetFormBounds(Bounds(p.x, p.y, l.MinWidth, l.MinHeight));
   }
   if (OnMinimize) OnMinimize(this);
 }
