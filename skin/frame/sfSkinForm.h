@@ -209,8 +209,9 @@ class TsfSkinForm : public TComponent {
   void CaptionDoubleClick();
   // The rectangle a window moved to `proposed` snaps to near the work area's edges.
   TRect SnapToEdges(const TRect& proposed, TPoint cursor);
-  // Opens the system menu with its top-left at `anchor`'s bottom-left (a point for a
-  // click on the caption, the button's rectangle for the button), screen coordinates.
+  // Opens the system menu beside `anchor` (a point for a click on the caption, the
+  // button's rectangle for the button), screen coordinates: left-aligned below it, or
+  // above it where the work area ends below, never over it.
   void PopupSystemMenu(const TRect& anchor);
   void FillTrayMenu();
   // Runs a system menu entry (SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE, SC_CLOSE, ...).
