@@ -16,6 +16,7 @@
 #include "ui/GdiObject.h"
 #include "ui/ImageList.h"
 #include "ui/Menus.h"
+#include "ui/OpenPopups.h"
 #include "ui/ShortCut.h"
 
 namespace {
@@ -529,6 +530,7 @@ bool TsfSkinPopupWindow::KeyDown(unsigned key) {
 
 void TsfSkinPopupWindow::WndProc(TMessage& m) {
   TsfMenuHandlerScope scope;
+  OpenPopups().WindowMessage(m.Msg, m.WParam);
   switch (m.Msg) {
     case WM_MOUSEACTIVATE:
       m.Result = MA_NOACTIVATE;
