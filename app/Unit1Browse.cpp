@@ -14,6 +14,7 @@
 #include "skin/controls/sfSkinListBox.h"
 #include "skin/controls/sfSkinSpeedButton.h"
 #include "skin/controls/sfSkinToolBar.h"
+#include "skin/frame/sfSkinForm.h"
 #include "ui/Application.h"
 #include "ui/FileVersion.h"
 #include "ui/IniFile.h"
@@ -49,7 +50,8 @@ void TForm1::LoadWindowSettings() {
   int dy = Screen->Height() - Height();
   int left = SettingsOversized ? dx / 2 : SettingsFile->ReadInteger("MainForm", "Left", dx / 2);
   int top = SettingsOversized ? dy / 2 : SettingsFile->ReadInteger("MainForm", "Top", dy / 2);
-  TPoint place = PlaceWindow(Screen->Width(), Screen->Height(), Width(), Height(), left, top);
+  TPoint place = PlaceWindow(Screen->Width(), Screen->Height(), Width(), Height(), left, top,
+                             MonitorWorkAreas());
   SetBounds(place.x, place.y, Width(), Height());
   SetCaption(Caption() + ReadFileVersionText());
 }
@@ -74,8 +76,10 @@ void TForm1::FormClose(TObject*, TCloseAction&) {
       std::filesystem::rename(file, aside, ec);
       SettingsOversized = false;
     }
-    SettingsFile->WriteInteger("MainForm", "Left", Left());
-    SettingsFile->WriteInteger("MainForm", "Top", Top());
+    // Closed minimized or maximized, the window is stored where it returns to.
+    const TRect normal = sfSkinForm1 ? sfSkinForm1->NormalBounds() : BoundsRect();
+    SettingsFile->WriteInteger("MainForm", "Left", normal.Left);
+    SettingsFile->WriteInteger("MainForm", "Top", normal.Top);
   } catch (const Exception& e) {
     Application->HandleException(e);
   }

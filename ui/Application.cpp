@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "Form.h"
 #include "Messages.h"
+#include "OpenPopups.h"
 #include "SysUtils.h"
 #include "SystemLibraries.h"
 #include "CodePage.h"
@@ -102,6 +103,7 @@ bool TApplication::ProcessMessage() {
     FTerminated = true;
     return true;
   }
+  OpenPopups().QueuedMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
   if (OnMessage) {
     TAppMessage m{msg.hwnd, msg.message, msg.wParam, msg.lParam};
     bool handled = false;

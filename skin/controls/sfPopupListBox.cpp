@@ -5,8 +5,11 @@
 #include <algorithm>
 
 #include "skin/data/sfUtilsHelpers.h"
+#include "ui/OpenPopups.h"
 
 TsfPopupListBox::TsfPopupListBox(TComponent* AOwner) : TsfSkinListBox(AOwner) { SetVisible(false); }
+
+TsfPopupListBox::~TsfPopupListBox() { OpenPopups().Closed(this); }
 
 void TsfPopupListBox::CreateParams(TCreateParams& p) {
   TsfSkinListBox::CreateParams(p);
@@ -29,13 +32,26 @@ void TsfPopupListBox::ShowAt(TPoint p) {
   HWND wnd = Handle();
   SetWindowPos(wnd, HWND_TOP, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   SetVisible(true);
+  OpenPopups().Opened(this, [this](HWND w) { return OwnsWindow(w); }, [this] { CloseFromOutside(); });
 }
 
 void TsfPopupListBox::HidePopup() {
+  OpenPopups().Closed(this);
   if (HandleAllocated())
     SetWindowPos(HandleValue(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
   SetVisible(false);
+}
+
+bool TsfPopupListBox::OwnsWindow(HWND wnd) const {
+  auto within = [wnd](HWND root) { return root && (wnd == root || IsChild(root, wnd)); };
+  TWinControl* owner = Parent();
+  return within(HandleValue()) || (owner && within(owner->HandleValue()));
+}
+
+void TsfPopupListBox::CloseFromOutside() {
+  if (OnCloseFromOutside) OnCloseFromOutside(this);
+  if (Visible()) HidePopup();
 }
 
 void TsfPopupListBox::SetLayered(bool value) {
@@ -59,6 +75,7 @@ void TsfPopupListBox::ListMessage(TMessage& m, bool& Continue) {
 }
 
 void TsfPopupListBox::WndProc(TMessage& m) {
+  OpenPopups().WindowMessage(m.Msg, m.WParam);
   if (m.Msg == WM_MOUSEACTIVATE) {
     m.Result = MA_NOACTIVATE;
     return;

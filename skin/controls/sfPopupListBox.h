@@ -9,10 +9,15 @@
 class TsfPopupListBox : public TsfSkinListBox {
  public:
   explicit TsfPopupListBox(TComponent* AOwner);
+  ~TsfPopupListBox() override;
 
   // Shows the popup with its top-left corner at a screen point, without activating it.
+  // Shown, it is one of the program's open popups (ui/OpenPopups.h), which a press on
+  // it or on the control it drops from leaves open.
   void ShowAt(TPoint screenPoint);
   void HidePopup();
+  // Closes the popup when the program's popups close; unset, the popup hides itself.
+  TNotifyEvent OnCloseFromOutside;
 
   // A layered window with a constant alpha (0 transparent .. 255 opaque).
   bool Layered() const { return FLayered; }
@@ -34,6 +39,9 @@ class TsfPopupListBox : public TsfSkinListBox {
   void ListMessage(TMessage& message, bool& Continue) override;
 
  private:
+  bool OwnsWindow(HWND wnd) const;
+  void CloseFromOutside();
+
   bool FLayered = false;
   int FLastAlpha = -1;
 };

@@ -71,6 +71,7 @@ TsfSkinCustomComboBox::TsfSkinCustomComboBox(TComponent* AOwner) : TsfSkinCustom
   FPopup = new TsfPopupListBox(this);
   FPopup->ListBox().SetTabStop(false);
   FPopup->OnListMessage = [this](TMessage& m, bool& go) { PopupListMessage(m, go); };
+  FPopup->OnCloseFromOutside = [this](TObject*) { CloseUp(false); };
   FPopup->SetParent(this);
   SetBounds(Left(), Top(), 120, 20);
 }
@@ -78,6 +79,7 @@ TsfSkinCustomComboBox::TsfSkinCustomComboBox(TComponent* AOwner) : TsfSkinCustom
 TsfSkinCustomComboBox::~TsfSkinCustomComboBox() {
   SetDestroying();
   FPopup->OnListMessage = nullptr;
+  FPopup->OnCloseFromOutside = nullptr;
   FreeEditor();
   SetImages(nullptr);
 }

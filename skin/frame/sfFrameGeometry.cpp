@@ -81,6 +81,20 @@ TsfSizeLimits FrameSizeLimits(const TsfSizeLimitInput& in) {
   return l;
 }
 
+TPoint MinimizedWindowPlace(const TRect& a, int w, int h, const std::function<bool(TPoint)>& taken) {
+  const TPoint first{a.Left, a.Bottom - h};
+  TPoint p = first;
+  while (taken(p)) {
+    p.x += w;
+    if (w <= 0 || p.x + w > a.Right) {
+      p.x = a.Left;
+      p.y -= h;
+      if (h <= 0 || p.y < a.Top) return first;
+    }
+  }
+  return p;
+}
+
 namespace {
 
 // Whether a window point lies on the window's shape: inside the sized mask rectangle

@@ -52,6 +52,13 @@ struct TsfSizeLimitInput {
 };
 TsfSizeLimits FrameSizeLimits(const TsfSizeLimitInput& in);
 
+// Where a form minimized to w x h goes in the work area `a`: the first place that
+// `taken` does not hold, from the bottom-left corner along the bottom row and then row
+// by row upward; the bottom-left place when all are held. Without a height (a skin
+// whose client area fills its picture) there is one row, without a width one place
+// in each row.
+TPoint MinimizedWindowPlace(const TRect& a, int w, int h, const std::function<bool(TPoint)>& taken);
+
 // Which mask band a probe reads.
 enum TsfMaskBandKind { mbkTop, mbkBottom, mbkLeft, mbkRight };
 // Whether the pixel (x, y) of a band image is black; a point outside the image is not.

@@ -165,6 +165,11 @@ class TsfSkinForm : public TComponent {
   TPoint CachedSize() const { return {FCachedWidth, FCachedHeight}; }
   TsfSizeLimits SizeLimits() const;
   std::optional<TRect> RestoreBounds() const { return FRestoreBounds; }
+  // The window's bounds when it is neither minimized nor maximized, in screen
+  // coordinates: the frame's own restore bounds while it holds them (its maximize, the
+  // minimize of a form other than the main one), the platform's normal placement while
+  // the system shows the window minimized or maximized, else the form's bounds.
+  TRect NormalBounds() const;
 
   // --- operations ---
   void ApplyFrameSkin();
@@ -204,8 +209,9 @@ class TsfSkinForm : public TComponent {
   void CaptionDoubleClick();
   // The rectangle a window moved to `proposed` snaps to near the work area's edges.
   TRect SnapToEdges(const TRect& proposed, TPoint cursor);
-  // Opens the system menu with its top-left at `anchor`'s bottom-left (a point for a
-  // click on the caption, the button's rectangle for the button), screen coordinates.
+  // Opens the system menu beside `anchor` (a point for a click on the caption, the
+  // button's rectangle for the button), screen coordinates: left-aligned below it, or
+  // above it where the work area ends below, never over it.
   void PopupSystemMenu(const TRect& anchor);
   void FillTrayMenu();
   // Runs a system menu entry (SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE, SC_CLOSE, ...).

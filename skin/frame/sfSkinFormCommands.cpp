@@ -69,19 +69,9 @@ void TsfSkinForm::Minimize() {
     if (!FRestoreBounds) FRestoreBounds = FormBounds();
     TsfSizeLimits l = SizeLimits();
     TRect a = GetWindowWorkArea(FForm->HandleValue());
-    int x = a.Left, y = a.Bottom - l.MinHeight;
-    while (SlotTaken(FForm, x, y)) {
-      x += l.MinWidth;
-      if (x + l.MinWidth > a.Right) {
-        x = a.Left;
-        y -= l.MinHeight;
-        if (y < a.Top) {
-          y = a.Bottom - l.MinHeight;
-          break;
-        }
-      }
-    }
-    SetFormBounds(Bounds(x, y, l.MinWidth, l.MinHeight));
+    const TPoint p = MinimizedWindowPlace(a, l.MinWidth, l.MinHeight,
+                                          [this](TPoint q) { return SlotTaken(FForm, q.x, q.y); });
+    SetFormBounds(Bounds(p.x, p.y, l.MinWidth, l.MinHeight));
   }
   if (OnMinimize) OnMinimize(this);
 }
@@ -114,6 +104,34 @@ void TsfSkinForm::Restore() {
   FRestoreBounds.reset();
   ShowSizeGrip(true);
   if (OnRestore) OnRestore(this);
+}
+
+namespace {
+
+// The platform's normal placement of a top-level window, in screen coordinates. For a
+// window that is not a tool window the platform gives it in workspace coordinates,
+// which start at the top-left corner of the work area of the window's monitor.
+TRect PlatformNormalBounds(HWND wnd) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(wnd, &placement)) return {};
+  RECT r = placement.rcNormalPosition;
+  if (!(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &info))
+      OffsetRect(&r, info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top);
+  }
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+TRect TsfSkinForm::NormalBounds() const {
+  if (FRestoreBounds) return *FRestoreBounds;
+  HWND wnd = FForm->HandleValue();
+  if (wnd && (IsIconic(wnd) || IsZoomed(wnd))) return PlatformNormalBounds(wnd);
+  return FormBounds();
 }
 
 void TsfSkinForm::ShowSizeGrip(bool show) {

@@ -5,6 +5,7 @@
 #include "skin/data/sfSkinData.h"
 #include "skin/data/sfUtilsHelpers.h"
 #include "ui/Messages.h"
+#include "ui/OpenPopups.h"
 
 namespace {
 
@@ -30,10 +31,39 @@ bool HidesObjectHint(unsigned msg) {
   return false;
 }
 
+// The window a pre-check message tells a press on: the form, or for a press on a
+// child window the window under the press; none for the other messages.
+HWND PressedWindow(HWND form, const TMessage& m) {
+  switch (m.Msg) {
+    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+      return form;
+    case WM_PARENTNOTIFY:
+      switch (LOWORD(m.WParam)) {
+        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_XBUTTONDOWN: {
+          POINT p{static_cast<std::int16_t>(m.LParam & 0xFFFF),
+                  static_cast<std::int16_t>((m.LParam >> 16) & 0xFFFF)};
+          ClientToScreen(form, &p);
+          return WindowFromPoint(p);
+        }
+      }
+      return nullptr;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void TsfSkinForm::FrameWndProc(TMessage& m, const TNext& next) {
-  if (HidesObjectHint(m.Msg)) HideObjectHint();
+  // The pre-check: the form moving, sizing, losing the activation or the focus, or
+  // pressed somewhere, closes the object hint and the program's open popups (those a
+  // press leaves open excepted).
+  if (HidesObjectHint(m.Msg)) {
+    HideObjectHint();
+    OpenPopups().CloseAll(PressedWindow(FForm->HandleValue(), m));
+  } else if (m.Msg == WM_NCACTIVATE) {
+    OpenPopups().CloseAll();
+  }
   // A move or size loop that ends inside this press's own handling is the press's.
   if (m.Msg == WM_NCLBUTTONDOWN) FMoveSizeJustEnded = false;
   // A double-click on a window the system shows minimized is the system's restore.

@@ -175,6 +175,11 @@ void TsfSkinForm::FadeInStep() {
   if (FAlphaBlendAnimation) {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        // The end was asked of the loop that runs this one: it is posted again for it.
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        break;
+      }
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }

@@ -49,5 +49,5 @@ void TsfSkinForm::PopupSystemMenu(const TRect& anchor) {
   if (OnSkinMenuOpen) OnSkinMenuOpen(this);
   // The menu tells the form when it closes (WM_SKINMENU_CLOSED): the menu button
   // comes back up there.
-  FSystemPopup->PopupFor(FForm, anchor.Left, anchor.Bottom);
+  FSystemPopup->PopupBelow(FForm, anchor);
 }

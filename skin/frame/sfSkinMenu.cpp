@@ -7,6 +7,7 @@
 #include "skin/data/sfUtilsHelpers.h"
 #include "ui/Application.h"
 #include "ui/Menus.h"
+#include "ui/OpenPopups.h"
 #include "ui/WinControl.h"
 
 namespace {
@@ -17,15 +18,6 @@ int sHandlerDepth = 0;
 std::vector<std::unique_ptr<TComponent>>& Deferred() {
   static std::vector<std::unique_ptr<TComponent>> list;
   return list;
-}
-
-bool IsButtonDown(unsigned msg) {
-  switch (msg) {
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
-      return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -79,6 +71,7 @@ TsfSkinMenu::~TsfSkinMenu() {
     FPopups.pop_back();
   }
   RemoveHook();
+  OpenPopups().Closed(this);
 }
 
 void TsfSkinMenu::SetForm(TWinControl* value) {
@@ -127,6 +120,8 @@ void TsfSkinMenu::ShowMenu(TWinControl* control, TsfSkinData* data, bool popupUp
     return;
   }
   FVisible = true;
+  // Closed from outside like every popup of ours; a press on its windows leaves it open.
+  OpenPopups().Opened(this, [this](HWND wnd) { return IsMenuWindow(wnd); }, [this] { HideMenu(); });
   InstallHook();
   OpenWindow(items, firstIndex, anchor, popupUp ? mpUp : mpDown);
 }
@@ -168,6 +163,7 @@ void TsfSkinMenu::CloseLevels(int n) {
   FVisible = false;
   StopWait();
   RemoveHook();
+  OpenPopups().Closed(this);
   if (!wasVisible) return;
   if (FCommandTarget && FCommandTarget != FPopupControl && FCommandTarget != FForm)
     FCommandTarget->RemoveFreeNotification(this);
@@ -268,8 +264,7 @@ void TsfSkinMenu::InstallHook() {
       handled = true;
       return;
     }
-    if (IsButtonDown(m.Msg) && !IsMenuWindow(m.Wnd)) HideMenu();
-    if (!handled && previous) previous(m, handled);
+    if (previous) previous(m, handled);
   };
   FPreviousHook = previous;
 }

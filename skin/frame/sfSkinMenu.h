@@ -71,9 +71,9 @@ class TsfSkinMenu : public TComponent {
   bool KeyDown(unsigned key);
 
   // Installs an application message hook while the menu is open: it routes key
-  // presses to the menu, swallows the wheel, and closes the menu when a mouse button
-  // goes down outside its windows. On by default; a frame that routes these itself
-  // turns it off.
+  // presses to the menu and swallows the wheel. On by default; a frame that routes
+  // these itself turns it off. An open menu is one of the program's open popups
+  // (ui/OpenPopups.h) and closes with them, as on a press outside its windows.
   bool OwnMessageHook() const { return FOwnMessageHook; }
   void SetOwnMessageHook(bool value) { FOwnMessageHook = value; }
 

@@ -13,8 +13,10 @@
 #include "skin/data/sfUtilsHelpers.h"
 #include "skin/data/sfUtilsNinePart.h"
 #include "skin/data/sfUtilsRegion.h"
+#include "ui/GdiObject.h"
 #include "ui/ImageList.h"
 #include "ui/Menus.h"
+#include "ui/OpenPopups.h"
 #include "ui/ShortCut.h"
 
 namespace {
@@ -176,7 +178,8 @@ void TsfSkinPopupWindow::SetRegion() {
   int pw = FWindowPicture->Width(), ph = FWindowPicture->Height();
   TsfNinePartGeometry ng = ResizedGeometry(FGeometry, pw, ph, Width(), Height());
   TRegionHandle rgn = CreateRgnFromResizedMask(*FMaskPicture, FGeometry, ng, Width(), Height());
-  if (rgn) SetWindowRgn(HandleValue(), rgn.Release(), TRUE);  // the window owns it now
+  // The window owns the region once it takes it; a region it refuses stays ours.
+  if (rgn) SetWindowRegion(HandleValue(), std::move(rgn), true);
 }
 
 // ---- showing ------------------------------------------------------------------------
@@ -527,6 +530,7 @@ bool TsfSkinPopupWindow::KeyDown(unsigned key) {
 
 void TsfSkinPopupWindow::WndProc(TMessage& m) {
   TsfMenuHandlerScope scope;
+  OpenPopups().WindowMessage(m.Msg, m.WParam);
   switch (m.Msg) {
     case WM_MOUSEACTIVATE:
       m.Result = MA_NOACTIVATE;

@@ -3,6 +3,12 @@
 // between; the move/size loop; handles over many frames.
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
 #include "FrameTestSupport.h"
 #include "skin/data/sfUtilsHelpers.h"
 #include "tests/skin_controls/TestSkin.h"
@@ -206,4 +212,56 @@ TEST(WindowCommands, AnotherFormMinimizesToTheFirstFreeSlotAtTheBottomLeft) {
   f.Frame->SetWindowState(wsNormal);
   EXPECT_EQ(f.Form->Width(), 800);
   EXPECT_EQ(f.Form->Height(), 600);
+}
+
+namespace {
+
+// Ends the test program with a message when the scope is not left within `seconds`:
+// a loop that never ends fails instead of hanging the run.
+class TWatchdog {
+ public:
+  TWatchdog(int seconds, const char* what)
+      : FThread([this, seconds, what] {
+          std::unique_lock<std::mutex> lock(FMutex);
+          if (!FDone.wait_for(lock, std::chrono::seconds(seconds), [this] { return FLeft; })) {
+            std::fprintf(stderr, "%s did not end within %d s\n", what, seconds);
+            std::fflush(stderr);
+            std::_Exit(3);
+          }
+        }) {}
+  ~TWatchdog() {
+    {
+      std::lock_guard<std::mutex> lock(FMutex);
+      FLeft = true;
+    }
+    FDone.notify_one();
+    FThread.join();
+  }
+
+ private:
+  std::mutex FMutex;
+  std::condition_variable FDone;
+  bool FLeft = false;
+  std::thread FThread;
+};
+
+}  // namespace
+
+TEST(WindowCommands, MinimizingFindsAPlaceEvenWhenTheSkinLeavesNoFrameHeight) {
+  TFrameForm f;
+  TFrameForm g;
+  const TRect a = GetWindowWorkArea(f.Wnd());
+  // The client area fills the skin's picture and one minimized window fills a row.
+  TsfSkinFormInfo& info = f.Skin->FormInfo;
+  info.clientrect = {5, 0, 147, f.Skin->MainPicture().Height()};
+  info.formminwidth = a.Width();
+  g.Skin->FormInfo.clientrect = info.clientrect;
+  g.Skin->FormInfo.formminwidth = info.formminwidth;
+  ASSERT_EQ(f.Frame->SizeLimits().MinHeight, 0);
+  TWatchdog watchdog(20, "Minimizing into a full row");
+  g.Frame->SetWindowState(wsMinimized);
+  f.Frame->SetWindowState(wsMinimized);
+  EXPECT_EQ(f.Frame->WindowState(), wsMinimized);
+  EXPECT_EQ(f.Form->Left(), a.Left);  // no free place: the first one
+  EXPECT_EQ(g.Form->Left(), a.Left);
 }

@@ -2,6 +2,9 @@
 // size limits and the shortening of captions in code page 936.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "skin/frame/sfFrameGeometry.h"
 
 namespace {
@@ -113,4 +116,33 @@ TEST(FrameGeometry, CaptionsAreShortenedByWholeCharacters) {
   // A trail byte may look like a Latin character (0x81 0x40): the text is read from
   // its start, so the pair still goes together.
   EXPECT_EQ(EllipsisCaption("A\x81\x40\x81\x40", 24, CharWidth5), "A...");
+}
+
+TEST(FrameGeometry, AMinimizedWindowTakesTheFirstFreePlaceFromTheBottomLeft) {
+  const TRect a{0, 0, 500, 100};  // three places of 152 x 34 in a row, two rows
+  std::vector<TPoint> held;
+  auto taken = [&held](TPoint p) { return std::find(held.begin(), held.end(), p) != held.end(); };
+  EXPECT_EQ(MinimizedWindowPlace(a, 152, 34, taken), TPoint(0, 66));
+  held = {{0, 66}, {152, 66}};
+  EXPECT_EQ(MinimizedWindowPlace(a, 152, 34, taken), TPoint(304, 66));
+  held.push_back({304, 66});
+  EXPECT_EQ(MinimizedWindowPlace(a, 152, 34, taken), TPoint(0, 32));
+  held = {{0, 66}, {152, 66}, {304, 66}, {0, 32}, {152, 32}, {304, 32}};
+  EXPECT_EQ(MinimizedWindowPlace(a, 152, 34, taken), TPoint(0, 66));  // all held
+}
+
+TEST(FrameGeometry, AMinimizedWindowWithoutHeightOrWidthStillFindsAPlace) {
+  const TRect a{0, 0, 500, 100};
+  int asked = 0;
+  auto always = [&asked](TPoint) { return ++asked < 1000; };
+  // No height: one row of three places, then the first place.
+  EXPECT_EQ(MinimizedWindowPlace(a, 152, 0, always), TPoint(0, 100));
+  EXPECT_EQ(asked, 3);
+  asked = 0;
+  // No width: one place in each of the rows 66 and 32, then the first place.
+  EXPECT_EQ(MinimizedWindowPlace(a, 0, 34, always), TPoint(0, 66));
+  EXPECT_EQ(asked, 2);
+  asked = 0;
+  EXPECT_EQ(MinimizedWindowPlace(a, 0, 0, always), TPoint(0, 100));
+  EXPECT_EQ(asked, 1);
 }
