@@ -243,6 +243,19 @@ void PrintFigures(TForm1& form, const TFigures& f) {
   PrintRatio("show", show, edit, 1.3);
 }
 
+void Hold(double milliseconds) {
+  for (double end = Now() + milliseconds; Now() < end; Sleep(20)) Application->ProcessMessages();
+}
+
+void Look(TForm1& form) {
+  Press(form, 3);
+  Hold(3000);
+  HWND list = form.sfLB->ListBox().Handle();
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 31));
+  SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(20, 31));
+  Hold(3000);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -303,10 +316,9 @@ int wmain(int argc, wchar_t** argv) {
   showPieces.Print("show pieces", {"select", "clear", "query", "fill", "paint"});
   PrintFigures(*form, figures);
   std::printf("one wheel step of the list: median %.2f ms over %zu (goal 2 ms)\n", Median(wheels), wheels.size());
-  // "look": the windows stay a few seconds, to be looked at beside their floors.
-  if (argc > 1 && std::wstring(argv[1]) == L"look") {
-    for (double end = Now() + 4000; Now() < end; Sleep(20)) Application->ProcessMessages();
-  }
+  // "look": a switch, then an effect shown, each left a few seconds to be looked at
+  // beside the floors.
+  if (argc > 1 && std::wstring(argv[1]) == L"look") Look(*form);
   delete form;
   return 0;
 }
