@@ -101,7 +101,11 @@ void ProfileSwitch(TForm1& form, int category, TPieces& p) {
   double t = Now();
   form.sfLB->Items().BeginUpdate();
   form.sfLB->Items().Clear();
-  form.sfMemo->Clear();
+  if (GetWindowTextLengthW(form.sfMemo->Handle()) > 0) {
+    form.sfMemo->Lines().BeginUpdate();
+    form.sfMemo->Clear();
+    form.sfMemo->Lines().EndUpdate();
+  }
   form.sfCbb->SetItemIndex(category - 1);
   p.Add(0, Now() - t);
   t = Now();
