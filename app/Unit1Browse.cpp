@@ -136,16 +136,25 @@ class TUpdateBatch {
   TStrings& FLines;
 };
 
+// Empties the code view. An empty one keeps its picture: only what emptying
+// would reset beside the text (the undo step, the modified mark) is reset.
+void ClearCode(TFxMemo& memo) {
+  if (memo.HandleAllocated() && GetWindowTextLengthW(memo.Handle()) == 0) {
+    SendMessageW(memo.Handle(), EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageW(memo.Handle(), EM_SETMODIFY, FALSE, 0);
+    return;
+  }
+  TUpdateBatch codeBatch(memo.Lines());
+  memo.Clear();
+}
+
 }  // namespace
 
 void TForm1::CategoryButtonClick(TObject* Sender) {
   auto* button = static_cast<TsfSkinSpeedButton*>(Sender);
   TUpdateBatch listBatch(sfLB->Items());
   sfLB->Items().Clear();
-  {
-    TUpdateBatch codeBatch(sfMemo->Lines());
-    sfMemo->Clear();
-  }
+  ClearCode(*sfMemo);
   sfCbb->SetItemIndex(static_cast<int>(button->Tag()) - 1);
   Rs->SetConnectionString(BuildConnectionString());
   Rs->SQL().SetText(EffectsStatement(static_cast<int>(button->Tag())));

@@ -106,6 +106,27 @@ TEST_F(MainWindowTest, ChoosingAnEffectShowsItsCodeEachRowOnItsOwnLine) {
   EXPECT_EQ(f.sfMemo->Text(), "<img alt=\"一\">\r\n<img alt=\"二\">\r\n");
 }
 
+// A switch leaves the code view as a fresh one whether it held text or not: no
+// undo step brings back what was typed into it, and it is no longer modified.
+TEST_F(MainWindowTest, SwitchingCategoryLeavesTheCodeViewFresh) {
+  MakeCatalogue();
+  TForm1& f = Open();
+  f.Show();
+  HWND memo = f.sfMemo->Handle();
+  int category = 0;
+  for (const wchar_t* typed : {L"typed", L""}) {
+    SCOPED_TRACE(*typed ? "with text" : "emptied");
+    SendMessageW(memo, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"typed"));
+    if (!*typed) SendMessageW(memo, EM_SETSEL, 0, -1), SendMessageW(memo, WM_CLEAR, 0, 0);
+    ASSERT_TRUE(SendMessageW(memo, EM_CANUNDO, 0, 0));
+    ASSERT_TRUE(SendMessageW(memo, EM_GETMODIFY, 0, 0));
+    Press(f, ++category);
+    EXPECT_EQ(f.sfMemo->Text(), "");
+    EXPECT_FALSE(SendMessageW(memo, EM_CANUNDO, 0, 0));
+    EXPECT_FALSE(SendMessageW(memo, EM_GETMODIFY, 0, 0));
+  }
+}
+
 TEST_F(MainWindowTest, AnEffectNameWithAQuoteMatchesOnlyItself) {
   MakeCatalogue();
   TForm1& f = Open();
