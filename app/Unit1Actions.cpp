@@ -3,11 +3,9 @@
 
 #include "app/Unit1.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "app/CatalogueAccess.h"
 #include "app/Promotions.h"
+#include "app/WholeFileWrite.h"
 #include "controls/FxEdit.h"
 #include "controls/FxMemo.h"
 #include "controls/FxURLLabel.h"
@@ -22,13 +20,7 @@
 #include "ui/SysUtils.h"
 
 // The code view's 936 text, where a character GBK lacks is its reference.
-void TForm1::WriteCodeViewTo(const std::wstring& file) {
-  std::string text = sfMemo->Text();
-  std::ofstream out(std::filesystem::path(file), std::ios::binary | std::ios::trunc);
-  if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) throw EInOutError("Cannot create file \"" + PathToAnsi(std::filesystem::absolute(file).wstring()) + "\"");
-}
+void TForm1::WriteCodeViewTo(const std::wstring& file) { WriteWholeFile(file, sfMemo->Text()); }
 
 void TForm1::sfSkinXFormButton2Click(TObject*) {
   if (sfMemo->Text().empty()) return;
