@@ -11,7 +11,7 @@ const char kInsertStatement[] = "select * from spect";
 
 std::string BuildConnectionString() {
   return "Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=qorvint482;Data Source=" +
-         PathToAnsi(ExeFolder()) + "spect.nht;Persist Security Info=True";
+         ConnectionStringValue(PathToAnsi(ExeFolder() + L"spect.nht")) + ";Persist Security Info=True";
 }
 
 namespace {
@@ -22,12 +22,12 @@ TConnectionString CatalogueConnection() { return ParseConnectionString(BuildConn
 
 void PrepareCatalogueKey() {
   const TConnectionString c = CatalogueConnection();
-  TDatabase::PrepareKey(AnsiToWide(c.DataSource), c.Password);
+  TDatabase::PrepareKey(PathFromAnsi(c.DataSource), c.Password);
 }
 
 void DeriveCatalogueKey() {
   const TConnectionString c = CatalogueConnection();
-  TDatabase::DeriveKey(AnsiToWide(c.DataSource), c.Password);
+  TDatabase::DeriveKey(PathFromAnsi(c.DataSource), c.Password);
 }
 
 std::string EffectsStatement(int category) {

@@ -3,11 +3,9 @@
 
 #include "app/Unit1.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "app/CatalogueAccess.h"
 #include "app/Promotions.h"
+#include "app/WholeFileWrite.h"
 #include "controls/FxEdit.h"
 #include "controls/FxMemo.h"
 #include "controls/FxURLLabel.h"
@@ -21,13 +19,8 @@
 #include "ui/Shell.h"
 #include "ui/SysUtils.h"
 
-void TForm1::WriteCodeViewTo(const std::wstring& file) {
-  std::string text = sfMemo->Text();
-  std::ofstream out(std::filesystem::path(file), std::ios::binary | std::ios::trunc);
-  if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) throw EInOutError("Cannot create file \"" + PathToAnsi(std::filesystem::absolute(file).wstring()) + "\"");
-}
+// The code view's 936 text, where a character GBK lacks is its reference.
+void TForm1::WriteCodeViewTo(const std::wstring& file) { WriteWholeFile(file, sfMemo->Text()); }
 
 void TForm1::sfSkinXFormButton2Click(TObject*) {
   if (sfMemo->Text().empty()) return;
@@ -47,8 +40,9 @@ void TForm1::sfSkinXFormButton3Click(TObject*) {
   MessageDlg("成功将“特效代码”复制到剪贴板！", mtInformation);
 }
 
+// The dialog keeps its file name as a path's 936 text, which gives back any path.
 std::wstring TForm1::RunSaveDialog() {
-  return sfSave->Execute() ? AnsiToWide(sfSave->FileName()) : std::wstring();
+  return sfSave->Execute() ? PathFromAnsi(sfSave->FileName()) : std::wstring();
 }
 
 void TForm1::sfSkinXFormButton4Click(TObject*) {
@@ -66,11 +60,18 @@ void TForm1::sfPanel_BottomMouseDown(TObject*, TMouseButton, TShiftState Shift, 
 
 void TForm1::sfEdtClick(TObject*) { sfEdt->Clear(); }
 
-void TForm1::sfEdtDblClick(TObject*) { sfEdt->SetText(Clipboard().AsText()); }
+// The clipboard's own characters, so that a name GBK cannot hold is seen as such.
+void TForm1::sfEdtDblClick(TObject*) { sfEdt->SetWideText(Clipboard().AsWideText()); }
 
 void TForm1::sfFrmBtnClick(TObject*) {
   if (sfEdt->Text().empty()) {
     MessageDlg("请填写网页特效名称！", mtWarning);
+    return;
+  }
+  // A character GBK lacks could only be stored as its reference, which the list
+  // would then show in place of the name as typed: nothing is written.
+  if (!IsAnsiText(sfEdt->WideText())) {
+    MessageDlg("网页特效名称中含有无法保存的字符（如表情符号），请修改！", mtWarning);
     return;
   }
   // With no category chosen in the combo the row would land in category 0 and

@@ -106,7 +106,7 @@ void TADOQuery::CheckActive() const {
 void TADOQuery::Open() {
   if (Active()) return;
   const TConnectionString connection = ParseConnectionString(FConnectionString);
-  FDatabase = std::make_unique<TDatabase>(std::filesystem::path(AnsiToWide(connection.DataSource)),
+  FDatabase = std::make_unique<TDatabase>(std::filesystem::path(PathFromAnsi(connection.DataSource)),
                                           connection.Password, TDatabase::omExisting);
   try {
     Execute(FSQL.Text());

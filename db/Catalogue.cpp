@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 
+#include "ConnectionString.h"
 #include "Database.h"
 #include "Utf8.h"
 #include "ui/CodePage.h"
@@ -43,5 +44,6 @@ void AppendCatalogueRows(const std::filesystem::path& fileName, const std::strin
 std::string CatalogueConnectionString(const std::filesystem::path& fileName,
                                       const std::string& password) {
   return "Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=" + password +
-         ";Data Source=" + PathToAnsi(fileName.wstring()) + ";Persist Security Info=True";
+         ";Data Source=" + ConnectionStringValue(PathToAnsi(fileName.wstring())) +
+         ";Persist Security Info=True";
 }

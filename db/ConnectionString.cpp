@@ -52,3 +52,13 @@ TConnectionString ParseConnectionString(const std::string& text) {
   }
   return result;
 }
+
+std::string ConnectionStringValue(const std::string& value) {
+  const bool plain = value.find_first_of(";\"'") == std::string::npos &&
+                     (value.empty() || (value.front() != ' ' && value.front() != '\t' &&
+                                        value.back() != ' ' && value.back() != '\t'));
+  if (plain) return value;
+  std::string quoted = "\"";
+  for (char c : value) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}

@@ -7,10 +7,15 @@
 #include <string>
 
 struct TConnectionString {
-  // "Data Source": the file, code page 936 text.
+  // "Data Source": the file, as PathToAnsi writes a path (PathFromAnsi reads it
+  // back exactly, whatever characters it holds).
   std::string DataSource;
   // "Jet OLEDB:Database Password": empty when absent.
   std::string Password;
 };
 
 TConnectionString ParseConnectionString(const std::string& text);
+
+// `value` as a connection string holds it: in double quotes when it holds a ';'
+// or a quote, or begins or ends with a blank; as it is otherwise.
+std::string ConnectionStringValue(const std::string& value);

@@ -24,27 +24,27 @@ constexpr int kKeyRounds = 64007;
 // The salt and one page of the smallest page size: no catalogue file is shorter.
 constexpr std::uintmax_t kSmallestFile = kSaltLength + 512;
 
-std::string PathText(const std::filesystem::path& fileName) {
+std::wstring FullPath(const std::filesystem::path& fileName) {
   std::error_code ec;
   const std::filesystem::path full = std::filesystem::absolute(fileName, ec);
-  return PathToAnsi((ec ? fileName : full).wstring());
+  return (ec ? fileName : full).wstring();
 }
 
 }  // namespace
 
 TDatabase::TDatabase(const std::filesystem::path& fileName, const std::string& password,
                      TOpenMode mode)
-    : FFileText(PathText(fileName)) {
+    : FFilePath(FullPath(fileName)) {
   std::error_code ec;
   int flags = SQLITE_OPEN_READWRITE;
   if (mode == omExisting) {
     if (!std::filesystem::is_regular_file(fileName, ec))
-      throw EDatabaseError("Could not find file '" + FFileText + "'.");
+      RaisePathError<EDatabaseError>("Could not find file '", FFilePath, "'.");
     // An empty or cut-short file would read as a new, empty database.
     if (std::filesystem::file_size(fileName, ec) < kSmallestFile || ec) RaiseDamaged();
   } else {
     if (std::filesystem::exists(fileName, ec) || ec)
-      throw EDatabaseError("Could not create file '" + FFileText + "': it already exists.");
+      RaisePathError<EDatabaseError>("Could not create file '", FFilePath, "': it already exists.");
     flags |= SQLITE_OPEN_CREATE;
   }
   if (mode == omExisting && !password.empty() && OpenWithDerivedKey(fileName, password, flags)) return;
@@ -147,7 +147,7 @@ void TDatabase::ApplyKey(const std::string& password) {
   if (password.empty()) return;
   const std::string key = AnsiToUtf8(password);
   if (sqlite3_key(FHandle, key.data(), static_cast<int>(key.size())) != SQLITE_OK)
-    throw EDatabaseError("Not a valid password, or not a catalogue file: '" + FFileText + "'.");
+    RaiseRefused();
 }
 
 // The key is only tried when the first page is read: a wrong key (or a key given
@@ -155,12 +155,16 @@ void TDatabase::ApplyKey(const std::string& password) {
 void TDatabase::CheckReadable() {
   const int rc = sqlite3_exec(FHandle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
   if (rc == SQLITE_NOTADB)
-    throw EDatabaseError("Not a valid password, or not a catalogue file: '" + FFileText + "'.");
+    RaiseRefused();
   if (rc != SQLITE_OK) RaiseLastError();
 }
 
 void TDatabase::RaiseDamaged() const {
-  throw EDatabaseError("The catalogue file '" + FFileText + "' is damaged.");
+  RaisePathError<EDatabaseError>("The catalogue file '", FFilePath, "' is damaged.");
+}
+
+void TDatabase::RaiseRefused() const {
+  RaisePathError<EDatabaseError>("Not a valid password, or not a catalogue file: '", FFilePath, "'.");
 }
 
 void TDatabase::Execute(const std::string& sql) {
@@ -179,7 +183,7 @@ void TDatabase::RaiseLastError() const {
   if (!FHandle) throw EDatabaseError("SQL error: out of memory");
   const int code = sqlite3_errcode(FHandle) & 0xFF;
   if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) RaiseDamaged();
-  throw EDatabaseError("SQL error: " + Utf8ToAnsi(sqlite3_errmsg(FHandle)) + " (" + FFileText + ")");
+  RaisePathError<EDatabaseError>("SQL error: " + Utf8ToAnsi(sqlite3_errmsg(FHandle)) + " (", FFilePath, ")");
 }
 
 TStatement::TStatement(TDatabase& database, const std::string& sql) : FDatabase(database) {

@@ -60,8 +60,9 @@ class TDatabase {
   void ApplyKey(const std::string& password);
   void CheckReadable();
   [[noreturn]] void RaiseDamaged() const;
+  [[noreturn]] void RaiseRefused() const;
 
-  std::string FFileText;  // the full path, for messages
+  std::wstring FFilePath;  // the full path, for messages
   sqlite3* FHandle = nullptr;
 };
 

@@ -151,9 +151,17 @@ std::string ErrorReportText(const std::string& message) {
   return static_cast<unsigned char>(message[last]) > '.' ? message + "." : message;
 }
 
+std::wstring ErrorReportText(const std::wstring& message) {
+  return !message.empty() && message.back() > L'.' ? message + L"." : message;
+}
+
 void TApplication::ShowException(const Exception& e) {
   HWND owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->HandleValue() : nullptr;
-  ShowMessageBox(owner, ErrorReportText(e.Message()), FTitle, MB_OK | MB_ICONSTOP);
+  if (!e.WideMessage().empty())
+    ShowMessageBox(owner, ErrorReportText(e.Message()), ErrorReportText(e.WideMessage()), FTitle,
+                   MB_OK | MB_ICONSTOP);
+  else
+    ShowMessageBox(owner, ErrorReportText(e.Message()), FTitle, MB_OK | MB_ICONSTOP);
 }
 
 void TApplication::HandleException(const Exception& e) {

@@ -150,3 +150,4 @@ void HandleEventException() noexcept;
 
 // The text the default error report shows for a message.
 std::string ErrorReportText(const std::string& message);
+std::wstring ErrorReportText(const std::wstring& message);

@@ -66,7 +66,9 @@ HWND TClipboard::Window() {
   return FWindow;
 }
 
-std::string TClipboard::AsText() {
+std::string TClipboard::AsText() { return WideToAnsi(AsWideText()); }
+
+std::wstring TClipboard::AsWideText() {
   TClipboardOpen open(Window());
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (!data) return {};
@@ -75,7 +77,7 @@ std::string TClipboard::AsText() {
   // The block may be larger than the text; the text ends at its terminator.
   size_t capacity = GlobalSize(data) / sizeof(wchar_t);
   const auto* chars = static_cast<const wchar_t*>(lock.Data());
-  return WideToAnsi(std::wstring_view(chars, wcsnlen(chars, capacity)));
+  return std::wstring(chars, wcsnlen(chars, capacity));
 }
 
 void TClipboard::SetAsText(const std::string& text) {

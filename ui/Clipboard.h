@@ -12,6 +12,8 @@ class TClipboard : public TObject {
   TClipboard() = default;
   // The clipboard's text, or empty when it holds none.
   std::string AsText();
+  // The same, every character as it is.
+  std::wstring AsWideText();
   // Replaces the clipboard's whole content by `text`.
   void SetAsText(const std::string& text);
   // `format` is a clipboard format number (CF_TEXT, CF_UNICODETEXT, ...).

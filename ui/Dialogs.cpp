@@ -16,6 +16,11 @@ TMessageBoxHandler& CurrentHandler() {
   return handler;
 }
 
+TWideMessageBoxHandler& CurrentWideHandler() {
+  static TWideMessageBoxHandler handler;
+  return handler;
+}
+
 std::function<std::string()>& TitleProvider() {
   static std::function<std::string()> provider;
   return provider;
@@ -54,6 +59,18 @@ void SetMessageBoxHandler(TMessageBoxHandler handler) { CurrentHandler() = std::
 
 TMessageBoxHandler MessageBoxHandler() { return CurrentHandler(); }
 
+int ShowMessageBox(HWND owner, const std::string& text, const std::wstring& wideText,
+                   const std::string& caption, unsigned flags) {
+  TWideMessageBoxHandler wide = CurrentWideHandler();
+  if (wide) return wide(owner, text, wideText, caption, flags);
+  if (CurrentHandler()) return ShowMessageBox(owner, text, caption, flags);
+  return MessageBoxW(owner, wideText.c_str(), AnsiToWide(caption).c_str(), flags);
+}
+
+void SetWideMessageBoxHandler(TWideMessageBoxHandler handler) { CurrentWideHandler() = std::move(handler); }
+
+TWideMessageBoxHandler WideMessageBoxHandler() { return CurrentWideHandler(); }
+
 void SetApplicationTitleProvider(std::function<std::string()> provider) {
   TitleProvider() = std::move(provider);
 }
@@ -62,7 +79,7 @@ std::function<std::string()> ApplicationTitleProvider() { return TitleProvider()
 
 std::string ApplicationTitle() {
   if (TitleProvider()) return TitleProvider()();
-  return PathToAnsi(std::filesystem::path(ExeFileName()).stem().wstring());
+  return WideToAnsi(std::filesystem::path(ExeFileName()).stem().wstring());
 }
 
 int MessageDlg(const std::string& msg, TMsgDlgType type) {
@@ -79,16 +96,28 @@ int MessageDlg(const std::string& msg, TMsgDlgType type) {
 
 void ShowMessage(const std::string& text) { ShowMessageBox(GetActiveWindow(), text, ApplicationTitle(), MB_OK); }
 
-TMessageBoxRecorder::TMessageBoxRecorder(int result) : FPrevious(MessageBoxHandler()), FResult(result) {
+TMessageBoxRecorder::TMessageBoxRecorder(int result)
+    : FPrevious(MessageBoxHandler()), FPreviousWide(WideMessageBoxHandler()), FResult(result) {
   SetMessageBoxHandler([this](HWND owner, const std::string& text, const std::string& caption, unsigned flags) {
-    FCalls.push_back({owner, text, caption, flags});
-    // The answer sees its own copy: it may show another box, which grows FCalls.
-    TMessageBoxCall call = FCalls.back();
-    return Answer ? Answer(call) : FResult;
+    return Record({owner, text, caption, flags, AnsiToWide(text)});
+  });
+  SetWideMessageBoxHandler([this](HWND owner, const std::string& text, const std::wstring& wideText,
+                                  const std::string& caption, unsigned flags) {
+    return Record({owner, text, caption, flags, wideText});
   });
 }
 
-TMessageBoxRecorder::~TMessageBoxRecorder() { SetMessageBoxHandler(std::move(FPrevious)); }
+int TMessageBoxRecorder::Record(TMessageBoxCall call) {
+  FCalls.push_back(std::move(call));
+  // The answer sees its own copy: it may show another box, which grows FCalls.
+  TMessageBoxCall copy = FCalls.back();
+  return Answer ? Answer(copy) : FResult;
+}
+
+TMessageBoxRecorder::~TMessageBoxRecorder() {
+  SetMessageBoxHandler(std::move(FPrevious));
+  SetWideMessageBoxHandler(std::move(FPreviousWide));
+}
 
 const TMessageBoxCall& TMessageBoxRecorder::Last() const {
   if (FCalls.empty()) throw EListError("No message box was shown");

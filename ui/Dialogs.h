@@ -22,6 +22,16 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
 void SetMessageBoxHandler(TMessageBoxHandler handler);
 TMessageBoxHandler MessageBoxHandler();
 
+// The box for a message that 936 text cannot show as it is (one naming a path with
+// characters GBK lacks): `wideText` is what the box shows, `text` its 936 form.
+// Without a wide handler, a handler set above is given the 936 form.
+int ShowMessageBox(HWND owner, const std::string& text, const std::wstring& wideText,
+                   const std::string& caption, unsigned flags);
+using TWideMessageBoxHandler = std::function<int(HWND owner, const std::string& text, const std::wstring& wideText,
+                                                 const std::string& caption, unsigned flags)>;
+void SetWideMessageBoxHandler(TWideMessageBoxHandler handler);
+TWideMessageBoxHandler WideMessageBoxHandler();
+
 // The title plain messages carry; the application installs its Title here.
 // Without one it is the executable's name without extension.
 void SetApplicationTitleProvider(std::function<std::string()> provider);
@@ -43,9 +53,11 @@ struct TMessageBoxCall {
   std::string Text;
   std::string Caption;
   unsigned Flags = 0;
+  // The text as the box would show it.
+  std::wstring WideText;
 };
 
-// For tests: while it lives, every message box is recorded instead of shown and
+// For tests: while it lives, every message box (936 or wide) is recorded instead of shown and
 // answered with Result (or by Answer when that is set, which also lets a test act
 // while the box would be up). Restores the previous handler when destroyed.
 class TMessageBoxRecorder {
@@ -66,7 +78,10 @@ class TMessageBoxRecorder {
   std::function<int(const TMessageBoxCall&)> Answer;
 
  private:
+  int Record(TMessageBoxCall call);
+
   TMessageBoxHandler FPrevious;
+  TWideMessageBoxHandler FPreviousWide;
   std::vector<TMessageBoxCall> FCalls;
   int FResult;
 };

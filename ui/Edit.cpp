@@ -16,18 +16,20 @@ int TextPos(const std::wstring& text, size_t count) {
 }
 
 // Characters of `text` whose 936 text takes `bytes` bytes (a character cut in two
-// counts as whole).
+// counts as whole, and so does a surrogate pair or the reference that stands for
+// a character GBK lacks).
 size_t WidePos(const std::wstring& text, int bytes) {
   size_t i = 0;
   int used = 0;
   while (i < text.size() && used < bytes) {
-    wchar_t c = text[i];
-    if (c < 0x80) {
+    const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF &&
+                      text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    const size_t length = pair ? 2 : 1;
+    if (text[i] < 0x80)
       ++used;
-    } else {
-      used += WideCharToMultiByte(CP_GBK, 0, &c, 1, nullptr, 0, nullptr, nullptr);
-    }
-    ++i;
+    else
+      used += static_cast<int>(WideToAnsi(std::wstring_view(text).substr(i, length)).size());
+    i += length;
   }
   return i;
 }
@@ -98,6 +100,13 @@ void TCustomEdit::SetText(const std::string& value) {
     return;
   }
   SetWindowTextAndNotify(AnsiToWide(value));
+}
+
+void TCustomEdit::SetWideText(const std::wstring& value) {
+  if (WindowReady())
+    SetWindowTextAndNotify(value);
+  else
+    SetCaption(WideToAnsi(value));
 }
 
 void TCustomEdit::SetWindowTextAndNotify(const std::wstring& text) {

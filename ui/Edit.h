@@ -14,6 +14,10 @@ class TCustomEdit : public TWinControl {
   ~TCustomEdit() override;
 
   void SetText(const std::string& value) override;
+  // The text as the platform holds it, every character as it is (Text() writes
+  // those GBK lacks as references).
+  std::wstring WideText() const;
+  void SetWideText(const std::wstring& value);
 
   // Most characters the user may enter; 0 for no limit of ours.
   int MaxLength() const { return FMaxLength; }
@@ -79,9 +83,8 @@ class TCustomEdit : public TWinControl {
   void TextChanged() override;
   void DoEnter() override;
 
-  // The text as the platform holds it, and a replacement of the characters
-  // [start, end) of that text (in the window: as an edit the user could undo).
-  std::wstring WideText() const;
+  // A replacement of the characters [start, end) of WideText() (in the window: as
+  // an edit the user could undo).
   void ReplaceWide(size_t start, size_t end, const std::wstring& text);
   // Selection in characters of WideText().
   void GetSelWide(size_t& start, size_t& end) const;

@@ -6,12 +6,23 @@
 class Exception : public std::exception {
  public:
   explicit Exception(std::string message) : FMessage(std::move(message)) {}
+  // A message naming something 936 text cannot show as it is (a path with a
+  // character GBK lacks): `message` is its 936 form, `wideMessage` the exact text
+  // the error report shows.
+  Exception(std::string message, std::wstring wideMessage)
+      : FMessage(std::move(message)), FWideMessage(std::move(wideMessage)) {}
   const std::string& Message() const { return FMessage; }
-  void SetMessage(std::string message) { FMessage = std::move(message); }
+  // Empty when the 936 message is the whole of it.
+  const std::wstring& WideMessage() const { return FWideMessage; }
+  void SetMessage(std::string message) {
+    FMessage = std::move(message);
+    FWideMessage.clear();
+  }
   const char* what() const noexcept override { return FMessage.c_str(); }
 
  private:
   std::string FMessage;
+  std::wstring FWideMessage;
 };
 
 // A text could not be converted to a number, rectangle, colour, ...

@@ -62,9 +62,7 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& ident, bo
   return ReadInteger(section, ident, defaultValue ? 1 : 0) != 0;
 }
 
-void TIniFile::WriteError() const {
-  throw EInOutError(Format("Unable to write to %s", PathToAnsi(FFileName).c_str()));
-}
+void TIniFile::WriteError() const { RaisePathError<EInOutError>("Unable to write to ", FFileName); }
 
 void TIniFile::WriteRaw(const wchar_t* section, const wchar_t* ident, const wchar_t* value) {
   if (!WritePrivateProfileStringW(section, ident, value, FFileName.c_str())) WriteError();

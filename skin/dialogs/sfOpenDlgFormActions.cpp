@@ -21,12 +21,12 @@
 namespace {
 
 bool FileExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesW(AnsiToWide(path).c_str());
+  DWORD attributes = GetFileAttributesW(PathFromAnsi(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool DirectoryExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesW(AnsiToWide(path).c_str());
+  DWORD attributes = GetFileAttributesW(PathFromAnsi(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -180,7 +180,7 @@ void TsfOpenDlgForm::NewFolder() {
   std::string name = sf::NewFolderName(FCreatedFolders);
   std::string path = sf::IncludeTrailingBackslash(FileList->CurrentPath()) + name;
   if (DirectoryExists(path) || FileExists(path)) return;
-  if (!CreateDirectoryW(AnsiToWide(path).c_str(), nullptr))
+  if (!CreateDirectoryW(PathFromAnsi(path).c_str(), nullptr))
     throw EInOutError("Unable to create directory \"" + path + "\"");
   FileList->Refresh();
   int index = FileList->IndexOfName(name);

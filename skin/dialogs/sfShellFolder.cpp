@@ -103,7 +103,7 @@ TsfItemIDList TsfShellFolder::ResolveRoot(const std::string& root) {
 
 TsfItemIDList TsfShellFolder::ParsePath(const std::string& path) {
   IShellFolder* desktop = Desktop().FFolder;
-  std::wstring wide = AnsiToWide(path);
+  std::wstring wide = PathFromAnsi(path);
   ITEMIDLIST* list = nullptr;
   ULONG eaten = 0;
   if (path.empty() || !desktop ||

@@ -21,7 +21,7 @@
 namespace {
 
 bool DirectoryExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesW(AnsiToWide(path).c_str());
+  DWORD attributes = GetFileAttributesW(PathFromAnsi(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -121,7 +121,7 @@ void TsfSkinOpenDialog::PrepareControls(TsfOpenDlgForm& form) {
   form.FileTypeCombo->SetFilter(FFilter);
   form.FileTypeCombo->SetItemIndex(FFilterIndex - 1);
   form.FileList->SetMask(form.FileTypeCombo->Mask());
-  std::string start = sf::StartFolder(FFileName, FInitialDir, WideToAnsi(ExeFolder()), DirectoryExists);
+  std::string start = sf::StartFolder(FFileName, FInitialDir, PathToAnsi(ExeFolder()), DirectoryExists);
   form.StartIn(start);
   form.SetCtrlSkinData(FCtrlSkinData);
 }

@@ -51,6 +51,15 @@ TEST(JetSqlTest, ConnectionStringKeysIgnoreCaseAndQuotes) {
   EXPECT_EQ(c.DataSource, "C:\\a;b's\\x.nht");
   EXPECT_EQ(c.Password, "p;w\"d");
 
+  // A value that needs them is quoted; any other stays as it is.
+  for (const std::string path : {"C:\\a;b's\\x.nht", " C:\\\"q\"\\x.nht ", "'x", "C:\\网页特效\\a&#x26;b"}) {
+    c = ParseConnectionString("Data Source=" + ConnectionStringValue(path) + ";Jet OLEDB:Database Password=p");
+    EXPECT_EQ(c.DataSource, path);
+    EXPECT_EQ(c.Password, "p");
+  }
+  EXPECT_EQ(ConnectionStringValue("C:\\网页特效\\spect.nht"), "C:\\网页特效\\spect.nht");
+  EXPECT_EQ(ConnectionStringValue("C:\\a;b"), "\"C:\\a;b\"");
+
   c = ParseConnectionString("junk;Data Source=x;;Data Source=y");
   EXPECT_EQ(c.DataSource, "y");
   EXPECT_EQ(c.Password, "");

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "ServicesTestSupport.h"
+#include "ui/Application.h"
 #include "ui/CodePage.h"
+#include "ui/Exception.h"
 #include "ui/Dialogs.h"
 #include "ui/Shell.h"
 #include "ui/SysUtils.h"
@@ -50,6 +52,33 @@ TEST(ServicesDialogs, MessageDlgAndShowMessageCaptionsAndIcons) {
   EXPECT_EQ(boxes.Calls()[3].Caption, "Tavoro网页特效集");
   EXPECT_EQ(boxes.Calls()[4].Caption, "Tavoro网页特效集");
   EXPECT_EQ(boxes.Calls()[4].Flags, unsigned(MB_OK));
+}
+
+TEST(ServicesDialogs, AMessageNamingAPathGbkLacksShowsThePathAsItIs) {
+  const std::wstring path = L"Z:\\\uD14C\uC2A4\uD2B8\U0001F600\\spect.nht";
+  {
+    TMessageBoxRecorder boxes;
+    Application->ShowException(
+        Exception("Could not find file '" + PathToAnsi(path) + "'", L"Could not find file '" + path + L"'"));
+    Application->ShowException(Exception("没有文件", L"没有文件\U0001F600"));
+    ASSERT_EQ(boxes.Count(), 2);
+    EXPECT_EQ(boxes.Calls()[0].WideText, L"Could not find file '" + path + L"'");
+    EXPECT_EQ(boxes.Calls()[0].Text, "Could not find file 'Z:\\&#xD14C;&#xC2A4;&#xD2B8;&#x1F600;\\spect.nht'");
+    EXPECT_EQ(boxes.Calls()[0].Caption, "UiTests");
+    EXPECT_EQ(boxes.Calls()[0].Flags, unsigned(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(boxes.Calls()[1].WideText, L"没有文件\U0001F600.");  // as the 936 text, a full stop
+    EXPECT_EQ(boxes.Calls()[1].Text, "没有文件.");
+  }
+  // Where only a handler of 936 text is set, it is given the 936 form.
+  std::vector<std::string> seen;
+  TMessageBoxHandler saved = MessageBoxHandler();
+  SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, unsigned) {
+    seen.push_back(text);
+    return IDOK;
+  });
+  EXPECT_EQ(ShowMessageBox(nullptr, "936 form", L"wide form", "c", 0), IDOK);
+  SetMessageBoxHandler(saved);
+  EXPECT_EQ(seen, std::vector<std::string>{"936 form"});
 }
 
 namespace {

@@ -124,3 +124,24 @@ TEST(ServicesIniFile, FailedWriteNamesTheFullPath) {
   CloseHandle(handle);
   EXPECT_EQ(locked.ReadInteger("MainForm", "Left", 0), 1);
 }
+
+TEST(ServicesIniFile, AFolderOfAnyNameIsReadWrittenAndNamedAsItIs) {
+  TScratchFolder folder(L"ini_any");
+  const std::wstring any = folder.File(L"a;b&#x41;\\\uD14C\uC2A4\uD2B8\U0001F600");
+  std::filesystem::create_directories(any);
+  TIniFile ini(any + L"\\Vexmark.ini");
+  ini.WriteInteger("MainForm", "Left", -7);
+  EXPECT_TRUE(std::filesystem::exists(any + L"\\Vexmark.ini"));
+  EXPECT_EQ(ini.ReadInteger("MainForm", "Left", 0), -7);
+
+  const std::wstring nowhere = any + L"\\\u2713\\Vexmark.ini";
+  TIniFile missing(nowhere);
+  try {
+    missing.WriteInteger("MainForm", "Left", 1);
+    ADD_FAILURE() << "no error";
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(e.WideMessage(), L"Unable to write to " + nowhere);
+    EXPECT_EQ(e.Message(), "Unable to write to " + PathToAnsi(nowhere));
+    EXPECT_NE(e.Message().find("&#x26;#x41;\\&#xD14C;&#xC2A4;&#xD2B8;&#x1F600;\\&#x2713;\\"), std::string::npos);
+  }
+}
