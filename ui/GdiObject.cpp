@@ -183,3 +183,9 @@ TBufferedPaint::~TBufferedPaint() {
 TSavedDC::TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
 
 TSavedDC::~TSavedDC() { RestoreDC(FDC, FSaved); }
+
+void TIconHandle::Reset(HICON icon) {
+  if (icon == FIcon) return;
+  if (FIcon) DestroyIcon(FIcon);
+  FIcon = icon;
+}

@@ -76,6 +76,23 @@ TRegionHandle CreateRectRegion(const TRect& rect);
 // The rectangles of a region as the platform stores them (GetRegionData).
 std::vector<TRect> RegionRects(HRGN region);
 
+// Owns an icon and destroys it (DestroyIcon) when it goes.
+class TIconHandle {
+ public:
+  TIconHandle() = default;
+  explicit TIconHandle(HICON icon) : FIcon(icon) {}
+  TIconHandle(const TIconHandle&) = delete;
+  TIconHandle& operator=(const TIconHandle&) = delete;
+  ~TIconHandle() { Reset(); }
+
+  HICON Get() const { return FIcon; }
+  explicit operator bool() const { return FIcon != nullptr; }
+  void Reset(HICON icon = nullptr);
+
+ private:
+  HICON FIcon = nullptr;
+};
+
 // Saves a device context's state (SaveDC) and restores it when it goes.
 class TSavedDC {
  public:

@@ -223,7 +223,7 @@ void TsfSkinStdButtonObject::Draw(TCanvas& canvas, bool update) {
     DrawPlain(canvas);
   } else if (ShowsIcon() && InPicture) {
     DrawIconEx(canvas.Handle(), ObjectRect.Left, ObjectRect.Top,
-               static_cast<HICON>(Parent.SmallIcon()), 0, 0, 0, nullptr, DI_NORMAL);
+               Parent.SmallIcon(), 0, 0, 0, nullptr, DI_NORMAL);
     MorphFactor = 0;
   } else if (!(Enabled && InRestoreState() && DrawRestore(canvas))) {
     TsfSkinButtonObject::Draw(canvas, update);
@@ -253,7 +253,7 @@ TPoint PlainGlyphOrigin(int w, int h, bool pressed) {
 void TsfSkinStdButtonObject::DrawPlain(TCanvas& canvas) {
   if (ShowsIcon()) {
     DrawIconEx(canvas.Handle(), ObjectRect.Left, ObjectRect.Top,
-               static_cast<HICON>(Parent.SmallIcon()), 0, 0, 0, nullptr, DI_NORMAL);
+               Parent.SmallIcon(), 0, 0, 0, nullptr, DI_NORMAL);
     return;
   }
   const int w = ObjectRect.Width(), h = ObjectRect.Height();

@@ -105,7 +105,7 @@ TsfSkinForm::~TsfSkinForm() {
   FForm->RemoveMessageHook(this);
   FForm->OnShortCut = OnShortCut;
   // A region the window wears is the window's: the system frees it with the window.
-  if (FIcon) DestroyIcon(static_cast<HICON>(FIcon));
+  // The icon goes with FIcon.
 }
 
 void TsfSkinForm::SetSkinData(TsfSkinData* value) {

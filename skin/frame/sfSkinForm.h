@@ -16,6 +16,7 @@
 #include "skin/data/sfUtilsRegion.h"
 #include "ui/Bitmap.h"
 #include "ui/Component.h"
+#include "ui/GdiObject.h"
 #include "ui/Font.h"
 #include "ui/Form.h"
 #include "ui/Types.h"
@@ -199,7 +200,7 @@ class TsfSkinForm : public TComponent {
   // The plain caption rectangle (no skin).
   TRect PlainCaptionRect() const { return FPlainCaption; }
   // The form's small icon, made once.
-  void* SmallIcon();
+  HICON SmallIcon();
 
   // Window commands.
   void SetWindowState(TsfWindowState state);
@@ -341,7 +342,7 @@ class TsfSkinForm : public TComponent {
   bool FPlacementPending = true;
   bool FSnapLeft = false, FSnapTop = false, FSnapRight = false, FSnapBottom = false;
   TPoint FSnapOrigin;
-  void* FIcon = nullptr;  // HICON
+  TIconHandle FIcon;
   bool FMenuOpen = false;
   bool FGripHidden = false;
   bool FIconicDblClick = false;

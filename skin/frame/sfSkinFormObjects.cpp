@@ -300,12 +300,13 @@ void TsfSkinForm::DrawObject(TsfActiveSkinObject& object) {
   canvas.SetHandle(nullptr);
 }
 
-void* TsfSkinForm::SmallIcon() {
-  if (FIcon) return FIcon;
+HICON TsfSkinForm::SmallIcon() {
+  if (FIcon) return FIcon.Get();
   HWND wnd = FForm->HandleValue();
   HICON icon = wnd ? reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICONSM)) : nullptr;
   if (!icon && wnd) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICON));
   if (!icon) icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-  FIcon = CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
-  return FIcon;
+  FIcon.Reset(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                           GetSystemMetrics(SM_CYSMICON), 0)));
+  return FIcon.Get();
 }

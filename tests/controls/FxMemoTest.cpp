@@ -119,17 +119,26 @@ TEST(FxMemoLines, TextSurvivesTheWindowAndLargeTextsFit) {
   EXPECT_EQ(memo->Text(), all);
 }
 
+namespace {
+
+// Two hundred lines in the view, scrolled to the top.
+void ShowTwoHundredLines(TMemoFixture& f) {
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "line " + std::to_string(i) + "\r\n";
+  f.Memo->SetText(text);
+  SendMessageW(f.Wnd(), EM_SETSEL, 0, 0);
+  SendMessageW(f.Wnd(), EM_SCROLLCARET, 0, 0);
+}
+
+}  // namespace
+
 TEST(FxMemoWheel, ANotchScrollsByTheSystemLinesAndStopsAtTheEnd) {
   TMemoFixture f;
   UINT lines = 0;
   SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
   ASSERT_GT(lines, 0u);
   ASSERT_LT(lines, 20u);
-  std::string text;
-  for (int i = 0; i < 200; ++i) text += "line " + std::to_string(i) + "\r\n";
-  f.Memo->SetText(text);
-  SendMessageW(f.Wnd(), EM_SETSEL, 0, 0);
-  SendMessageW(f.Wnd(), EM_SCROLLCARET, 0, 0);
+  ShowTwoHundredLines(f);
   ASSERT_EQ(f.FirstVisibleLine(), 0);
 
   f.Wheel(-120);
@@ -157,11 +166,7 @@ TEST(FxMemoWheel, PartsOfANotchAddUpToWholeOnes) {
   UINT lines = 0;
   SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
   ASSERT_EQ(lines, 3u);
-  std::string text;
-  for (int i = 0; i < 200; ++i) text += "line " + std::to_string(i) + "\r\n";
-  f.Memo->SetText(text);
-  SendMessageW(f.Wnd(), EM_SETSEL, 0, 0);
-  SendMessageW(f.Wnd(), EM_SCROLLCARET, 0, 0);
+  ShowTwoHundredLines(f);
   ASSERT_EQ(f.FirstVisibleLine(), 0);
 
   f.Wheel(-30);

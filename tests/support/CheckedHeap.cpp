@@ -151,7 +151,7 @@ void QuarantineBlock(std::uint32_t head) {
 void CaptureSites(void** sites, void* caller) {
   std::memset(sites, 0, sizeof(void*) * kSites);
   int frames = SiteFrames();
-  if (frames <= 1 || !RtlCaptureStackBackTrace(2, frames, sites, nullptr)) sites[0] = caller;
+  if (frames <= 1 || !RtlCaptureStackBackTrace(3, frames, sites, nullptr)) sites[0] = caller;
 }
 
 std::size_t NaturalAlignment(std::size_t size) {

@@ -57,5 +57,9 @@ TBlock* RangeOf(std::uintptr_t address, std::uint32_t* head);
                               void* const* sites);
 void InstallFaultHandler();
 int SiteFrames();
+// The function of the program's own file nearest at or before `preferred` (an
+// address at the program's preferred base), and how far past its start it lies.
+bool NearestSymbol(HMODULE module, std::uintptr_t preferred, char* out, std::size_t outSize,
+                   unsigned long long* offset);
 
 }  // namespace CheckedHeap

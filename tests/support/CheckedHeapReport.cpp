@@ -54,6 +54,11 @@ void AppendSite(const void* address) {
                                  reinterpret_cast<std::uintptr_t>(module) +
                                  nt->OptionalHeader.ImageBase;
   Append("%s 0x%llx", narrow, preferred);
+  char function[512];
+  unsigned long long offset = 0;
+  if (NearestSymbol(module, static_cast<std::uintptr_t>(preferred), function, sizeof function,
+                    &offset))
+    Append(" %s+0x%llx", function, offset);
 }
 
 void AppendSites(const char* label, void* const* sites) {
@@ -156,12 +161,13 @@ void FailOnBlock(const char* fault, std::uintptr_t address, const TBlock* block,
 
 void InstallFaultHandler() { AddVectoredExceptionHandler(1, OnFault); }
 
-// How many callers each allocation and free records: CHECKED_HEAP_FRAMES, 1 to 4.
+// How many callers each allocation and free records: CHECKED_HEAP_FRAMES, 1 to 4
+// (4 unless set; 1 is the quickest).
 int SiteFrames() {
   static int frames = [] {
     char value[8] = {};
     DWORD n = GetEnvironmentVariableA("CHECKED_HEAP_FRAMES", value, sizeof value);
-    int v = n ? std::atoi(value) : 1;
+    int v = n ? std::atoi(value) : kSites;
     return v < 1 ? 1 : v > kSites ? kSites : v;
   }();
   return frames;
