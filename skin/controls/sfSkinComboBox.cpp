@@ -469,14 +469,17 @@ void TsfSkinCustomComboBox::TypeKey(char key) {
   if (found >= 0) SetItemIndex(found);
 }
 
+// An item a whole notch: parts of a notch (touch pads, fine wheels) add up first.
 void TsfSkinCustomComboBox::WheelStep(int delta) {
-  int index = FPopup->ItemIndex();
-  int target = delta <= 0 ? index + 1 : index - 1;
-  if (target < 0 || target >= Items().Count()) return;
-  if (FDroppedDown)
-    FPopup->SetItemIndex(target);
-  else
-    SetItemIndex(target);
+  for (int steps = FWheel.Add(delta); steps != 0; steps += steps > 0 ? -1 : 1) {
+    int index = FPopup->ItemIndex();
+    int target = steps < 0 ? index + 1 : index - 1;
+    if (target < 0 || target >= Items().Count()) return;
+    if (FDroppedDown)
+      FPopup->SetItemIndex(target);
+    else
+      SetItemIndex(target);
+  }
 }
 
 void TsfSkinCustomComboBox::DoEnter() {

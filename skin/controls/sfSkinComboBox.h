@@ -8,6 +8,7 @@
 #include "sfCustomEdit.h"
 #include "sfItemText.h"
 #include "sfSkinCustomControl.h"
+#include "ui/WheelAccumulator.h"
 
 class TCustomImageList;
 class TsfPopupListBox;
@@ -209,6 +210,7 @@ class TsfSkinCustomComboBox : public TsfSkinCustomControl {
   int FAutoScroll = 0;  // 1 up, 2 down
   std::string FPrefix;
   unsigned long FLastKeyTime = 0;
+  TWheelAccumulator FWheel;
 };
 
 class TsfSkinComboBox : public TsfSkinCustomComboBox {

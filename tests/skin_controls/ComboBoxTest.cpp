@@ -231,6 +231,24 @@ TEST(ComboBoxKeys, ArrowAndPageKeysStepThroughTheItemsWhileClosed) {
   EXPECT_FALSE(f.Combo->DroppedDown());
 }
 
+// A touch pad sends parts of a notch: four parts of 30 move one item, as one notch
+// does; a notch of 240 moves two.
+TEST(ComboBoxKeys, PartsOfAWheelNotchAddUpToWholeOnes) {
+  TComboForm f;
+  f.Combo->SetItemIndex(5);
+  auto wheel = [&](int delta) {
+    SendMessageW(f.Face(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+  };
+  wheel(-30);
+  EXPECT_EQ(f.Combo->ItemIndex(), 5);
+  for (int i = 0; i < 3; ++i) wheel(-30);
+  EXPECT_EQ(f.Combo->ItemIndex(), 6);
+  for (int i = 0; i < 8; ++i) wheel(30);
+  EXPECT_EQ(f.Combo->ItemIndex(), 4);
+  wheel(-240);
+  EXPECT_EQ(f.Combo->ItemIndex(), 6);
+}
+
 TEST(ComboBoxKeys, TypedPrefixesAccumulateWithinHalfASecond) {
   TComboForm f;
   f.Combo->Items().Clear();
