@@ -210,12 +210,15 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text) {
+  TextRect(rect, x, y, AnsiToWide(text));
+}
+
+void TCanvas::TextRect(const TRect& rect, int x, int y, const std::wstring& text) {
   PrepareText();
   UINT options = ETO_CLIPPED;
   if (!FTransparentText && !FBrush.IsClear()) options |= ETO_OPAQUE;
   RECT r = ToRECT(rect);
-  std::wstring w = AnsiToWide(text);
-  ExtTextOutW(FHandle, x, y, options, &r, w.c_str(), static_cast<UINT>(w.size()), nullptr);
+  ExtTextOutW(FHandle, x, y, options, &r, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
 int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags) {

@@ -70,6 +70,7 @@ class TCanvas : public TObject {
   void TextOut(int x, int y, const std::string& text);
   // The text at (x, y), clipped to `rect`; an opaque brush fills `rect` first.
   void TextRect(const TRect& rect, int x, int y, const std::string& text);
+  void TextRect(const TRect& rect, int x, int y, const std::wstring& text);
   // DrawTextW with the platform's DT_ flags; returns the text's height. With
   // DT_CALCRECT nothing is drawn and `rect` receives the measured size.
   int DrawText(const std::string& text, TRect& rect, unsigned flags);

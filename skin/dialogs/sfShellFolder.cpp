@@ -17,7 +17,8 @@ namespace {
 std::string FromStrRet(STRRET& ret, const ITEMIDLIST* item) {
   LPWSTR text = nullptr;
   if (FAILED(StrRetToStrW(&ret, item, &text)) || !text) return {};
-  std::string out = WideToAnsi(text);
+  // Names are held as paths are, so that one GBK cannot hold comes back exactly.
+  std::string out = PathToAnsi(text);
   CoTaskMemFree(text);
   return out;
 }
@@ -239,7 +240,7 @@ int TsfShellFolder::CompareNames(const TsfShellFolder& other) const {
 
 void TsfShellFolder::Rename(const std::string& newName) {
   IShellFolder* parent = ParentShellFolder();
-  std::wstring wide = AnsiToWide(newName);
+  std::wstring wide = PathFromAnsi(newName);
   ITEMIDLIST* renamed = nullptr;
   if (!CanRename() || !parent ||
       FAILED(parent->SetNameOf(nullptr, InHost().Get(), wide.c_str(), SHGDN_INFOLDER, &renamed)) ||

@@ -248,7 +248,7 @@ void TsfSkinFileListView::DisplayInfo(void* raw) {
       LoadDetails(object, item.iSubItem + 1);
       text = object.Details(item.iSubItem);
     }
-    std::wstring wide = AnsiToWide(text);
+    std::wstring wide = item.iSubItem == 0 ? PathFromAnsi(text) : AnsiToWide(text);
     lstrcpynW(item.pszText, wide.c_str(), item.cchTextMax);
   }
   if (item.mask & LVIF_IMAGE) item.iImage = object.ImageIndex(ViewStyle() == vsIcon);
@@ -280,7 +280,7 @@ bool TsfSkinFileListView::EndRename(void* raw) {
   int i = info->item.iItem;
   if (!info->item.pszText || i < 0 || i >= Count()) return false;  // cancelled
   TsfShellFolder& item = *FItems[static_cast<size_t>(i)].Object;
-  item.Rename(WideToAnsi(info->item.pszText));
+  item.Rename(PathToAnsi(info->item.pszText));
   SendMessageW(HandleValue(), LVM_REDRAWITEMS, static_cast<WPARAM>(i), i);
   return true;
 }

@@ -7,6 +7,7 @@
 #include "sfSkinFileListView.h"
 #include "skin/controls/sfPopupListBox.h"
 #include "ui/ImageList.h"
+#include "ui/CodePage.h"
 #include "ui/Strings.h"
 #include "ui/SystemLibraries.h"
 
@@ -147,6 +148,6 @@ void TsfSkinShellComboBox::DrawEntry(TCanvas& c, int index, const TRect& text, b
     ImageList_Draw(SystemSmallImages(), image, c.Handle(), x, y, ILD_TRANSPARENT);
   x += icon.x + kIconGap;
   c.Brush().SetStyle(bsClear);
-  c.TextRect(text, x, text.Top + (text.Height() - c.TextHeight("Wg")) / 2, e.Caption);
+  c.TextRect(text, x, text.Top + (text.Height() - c.TextHeight("Wg")) / 2, PathFromAnsi(e.Caption));
   c.Brush().SetStyle(bsSolid);
 }

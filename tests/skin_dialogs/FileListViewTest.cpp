@@ -135,6 +135,23 @@ TEST(FileListView, ThePlatformListAsksForTextsAndDetails) {
   EXPECT_EQ(WideToAnsi(text), f.List->Folders(a).Details(1));
 }
 
+// A name GBK cannot hold is listed as it is, not as the references that stand for
+// it in 936 text.
+TEST(FileListView, ANameOutsideGbkIsListedAsItIs) {
+  TListFolder f;
+  const std::wstring name = L"\uD14C\uC2A4\uD2B8\U0001F600.htm";
+  std::ofstream(f.Dir / name) << "x";
+  f.List->Refresh();
+  int index = f.IndexOf(PathToAnsi(name));
+  ASSERT_GE(index, 0);
+  wchar_t text[MAX_PATH] = {};
+  LVITEMW item{};
+  item.pszText = text;
+  item.cchTextMax = MAX_PATH;
+  SendMessageW(f.List->Handle(), LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(std::wstring(text), name);
+}
+
 TEST(FileListView, ColumnClicksSortFilesFoldersStayFirst) {
   TListFolder f;
   std::ofstream(f.Dir / "big.txt") << std::string(5000, 'x');
