@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <mutex>
 #include <set>
 
 #include "ConnectionString.h"
@@ -142,6 +144,71 @@ void TADOQuery::Execute(const std::string& text) {
   FState = dsBrowse;
 }
 
+namespace {
+
+// Which columns of a table a "select *" leaves in the file: those no index holds
+// (the rowid's alias aside).
+struct TColumnPlan {
+  std::vector<std::string> Names;  // UTF-8, in the table's order
+  std::vector<bool> Deferred;
+};
+
+TColumnPlan ReadColumnPlan(TDatabase& database, const std::string& quoted) {
+  TColumnPlan plan;
+  std::vector<bool> key;
+  {
+    TStatement info(database, "PRAGMA table_info(" + quoted + ")");
+    while (info.Step()) {
+      plan.Names.push_back(info.Column(1).Bytes);
+      key.push_back(info.Column(5).Integer == 1 && UpperAscii(info.Column(2).Bytes) == "INTEGER");
+    }
+  }
+  std::set<std::string> indexed;
+  {
+    TStatement list(database, "PRAGMA index_list(" + quoted + ")");
+    while (list.Step()) {
+      TStatement columns(database, "PRAGMA index_info(" + QuoteIdentifier(list.Column(1).Bytes) + ")");
+      while (columns.Step())
+        if (columns.Column(2).Kind == TFieldValue::fvText) indexed.insert(UpperAscii(columns.Column(2).Bytes));
+    }
+  }
+  for (size_t i = 0; i < plan.Names.size(); ++i)
+    plan.Deferred.push_back(!key[i] && !indexed.count(UpperAscii(plan.Names[i])));
+  return plan;
+}
+
+// The definitions of a table and of its indexes, which its plan follows from
+// entirely; empty when the main schema holds no table of that name.
+std::string DefinitionsOf(TDatabase& database, const std::string& tableUtf8) {
+  TStatement definitions(database,
+                         "SELECT type, name, sql FROM sqlite_schema WHERE tbl_name = ?1 COLLATE NOCASE "
+                         "AND type IN ('table', 'index') ORDER BY type DESC, name");
+  definitions.Bind(1, TFieldValue::Text(tableUtf8));
+  std::string text;
+  bool table = false;
+  while (definitions.Step()) {
+    for (int i = 0; i < 3; ++i) text += definitions.Column(i).Bytes + '\0';
+    table = table || definitions.Column(0).Bytes == "table";
+  }
+  return table ? text : std::string();
+}
+
+// Each switch of the list opens the catalogue anew; its schema stays the same, so
+// the plan read once serves every later result of the same definitions.
+TColumnPlan CachedColumnPlan(TDatabase& database, const std::string& tableUtf8) {
+  static std::mutex guard;
+  static std::map<std::string, TColumnPlan> plans;
+  const std::string definitions = DefinitionsOf(database, tableUtf8);
+  if (definitions.empty()) return ReadColumnPlan(database, QuoteIdentifier(tableUtf8));
+  std::lock_guard<std::mutex> lock(guard);
+  auto found = plans.find(definitions);
+  if (found != plans.end()) return found->second;
+  if (plans.size() >= 16) plans.clear();
+  return plans[definitions] = ReadColumnPlan(database, QuoteIdentifier(tableUtf8));
+}
+
+}  // namespace
+
 // A result of every column of a table need not read every column: the catalogue
 // lists names by category from an index that holds them, and the codes beside
 // them (most of the file) are read only for the rows whose code is asked for.
@@ -149,37 +216,17 @@ std::string TADOQuery::PlanDeferredColumns(const std::string& sql) {
   std::string table;
   size_t rest = 0;
   if (!SplitSelectStar(sql, table, rest)) return sql;
-  const std::string quoted = QuoteIdentifier(AnsiToUtf8(table));
-  std::vector<std::string> names;
-  std::vector<bool> key;
-  {
-    TStatement info(*FDatabase, "PRAGMA table_info(" + quoted + ")");
-    while (info.Step()) {
-      names.push_back(info.Column(1).Bytes);
-      key.push_back(info.Column(5).Integer == 1 && UpperAscii(info.Column(2).Bytes) == "INTEGER");
-    }
-  }
-  std::set<std::string> indexed;
-  {
-    TStatement list(*FDatabase, "PRAGMA index_list(" + quoted + ")");
-    while (list.Step()) {
-      TStatement columns(*FDatabase, "PRAGMA index_info(" + QuoteIdentifier(list.Column(1).Bytes) + ")");
-      while (columns.Step())
-        if (columns.Column(2).Kind == TFieldValue::fvText) indexed.insert(UpperAscii(columns.Column(2).Bytes));
-    }
-  }
-  std::vector<bool> deferred(names.size());
+  TColumnPlan plan = CachedColumnPlan(*FDatabase, AnsiToUtf8(table));
   std::string select = "rowid";
   bool any = false;
-  for (size_t i = 0; i < names.size(); ++i) {
-    deferred[i] = !key[i] && !indexed.count(UpperAscii(names[i]));
-    any = any || deferred[i];
-    if (!deferred[i]) select += ", " + QuoteIdentifier(names[i]);
+  for (size_t i = 0; i < plan.Names.size(); ++i) {
+    any = any || plan.Deferred[i];
+    if (!plan.Deferred[i]) select += ", " + QuoteIdentifier(plan.Names[i]);
   }
   if (!any) return sql;
   FDeferredTable = AnsiToUtf8(table);
-  FColumnNames = std::move(names);
-  FDeferred = std::move(deferred);
+  FColumnNames = std::move(plan.Names);
+  FDeferred = std::move(plan.Deferred);
   return "SELECT " + Utf8ToAnsi(select) + " FROM " + QuoteIdentifier(table) + " " + sql.substr(rest);
 }
 
@@ -189,8 +236,8 @@ void TADOQuery::LoadDeferred(size_t row, size_t column) const {
                                        QuoteIdentifier(FDeferredTable) + " WHERE rowid = ?");
   statement.Bind(1, TFieldValue::Int(FRowIds[row]));
   if (statement.Step()) value = statement.Column(0);
-  FRows[row][column] = std::move(value);
-  FMissing[row][column] = false;
+  FValues[Cell(row, column)] = std::move(value);
+  FCellStates[Cell(row, column)] = csFromFile;
 }
 
 void TADOQuery::Fetch(TStatement& statement) {
@@ -199,14 +246,13 @@ void TADOQuery::Fetch(TStatement& statement) {
     for (size_t i = 0; i < columns; ++i)
       FFields.push_back(std::unique_ptr<TField>(new TField(*this, static_cast<int>(i), Utf8ToAnsi(FColumnNames[i]))));
     while (statement.Step()) {
-      TRow row(columns);
       int next = 1;
-      for (size_t i = 0; i < columns; ++i)
-        if (!FDeferred[i]) row[i] = statement.Column(next++);
+      for (size_t i = 0; i < columns; ++i) {
+        FValues.push_back(FDeferred[i] ? TFieldValue() : statement.Column(next++));
+        FCellStates.push_back(FDeferred[i] ? csMissing : csFromFile);
+      }
       FRowIds.push_back(statement.Column(0).Integer);
-      FRows.push_back(std::move(row));
-      FConverted.emplace_back(columns, false);
-      FMissing.push_back(FDeferred);
+      ++FRowCount;
     }
     return;
   }
@@ -214,12 +260,16 @@ void TADOQuery::Fetch(TStatement& statement) {
   for (int i = 0; i < columns; ++i)
     FFields.push_back(std::unique_ptr<TField>(new TField(*this, i, Utf8ToAnsi(statement.ColumnName(i)))));
   while (statement.Step()) {
-    TRow row;
-    row.reserve(static_cast<size_t>(columns));
-    for (int i = 0; i < columns; ++i) row.push_back(statement.Column(i));
-    FRows.push_back(std::move(row));
-    FConverted.emplace_back(static_cast<size_t>(columns), false);
+    for (int i = 0; i < columns; ++i) FValues.push_back(statement.Column(i));
+    FCellStates.resize(FValues.size(), csFromFile);
+    ++FRowCount;
   }
+}
+
+void TADOQuery::AppendRow(TRow row, std::uint8_t state) {
+  for (TFieldValue& value : row) FValues.push_back(std::move(value));
+  FCellStates.resize(FValues.size(), state);
+  ++FRowCount;
 }
 
 void TADOQuery::Close() {
@@ -227,13 +277,13 @@ void TADOQuery::Close() {
   FInsertRow.clear();
   FInsertAssigned.clear();
   FInsertTable.clear();
-  FRows.clear();
-  FConverted.clear();
+  FValues.clear();
+  FCellStates.clear();
+  FRowCount = 0;
   FDeferredTable.clear();
   FColumnNames.clear();
   FDeferred.clear();
   FRowIds.clear();
-  FMissing.clear();
   FRecNo = 0;
   FFields.clear();
   FDatabase.reset();
@@ -241,13 +291,13 @@ void TADOQuery::Close() {
 
 bool TADOQuery::Eof() const {
   if (FState == dsInsert) return false;
-  return FState == dsInactive || FRecNo >= FRows.size();
+  return FState == dsInactive || FRecNo >= FRowCount;
 }
 
 void TADOQuery::Next() {
   CheckActive();
   if (FState == dsInsert) Post();
-  if (FRecNo < FRows.size()) ++FRecNo;
+  if (FRecNo < FRowCount) ++FRecNo;
 }
 
 TField* TADOQuery::FindField(const std::string& name) const {
@@ -265,14 +315,15 @@ TField& TADOQuery::FieldByName(const std::string& name) const {
 const TFieldValue& TADOQuery::Value(int index) const {
   const auto i = static_cast<size_t>(index);
   if (FState == dsInsert) return FInsertRow[i];
-  if (FState != dsBrowse || FRecNo >= FRows.size()) return NullValue;
+  if (FState != dsBrowse || FRecNo >= FRowCount) return NullValue;
   // Text comes out of the file as UTF-8 and is turned into 936 when first read:
   // a walk over names never pays for the codes beside them.
-  if (!FMissing.empty() && FMissing[FRecNo][i]) LoadDeferred(FRecNo, i);
-  TFieldValue& value = FRows[FRecNo][i];
-  if (!FConverted[FRecNo][i]) {
+  const size_t cell = Cell(FRecNo, i);
+  if (FCellStates[cell] == csMissing) LoadDeferred(FRecNo, i);
+  TFieldValue& value = FValues[cell];
+  if (FCellStates[cell] == csFromFile) {
     value = ToAnsi(std::move(value));
-    FConverted[FRecNo][i] = true;
+    FCellStates[cell] = csConverted;
   }
   return value;
 }
@@ -346,11 +397,7 @@ void TADOQuery::AppendPostedRow(std::int64_t rowId) {
     }
   } catch (const EDatabaseError&) {
   }
-  FRows.push_back(std::move(row));
-  FConverted.emplace_back(FFields.size(), true);
-  if (!FDeferredTable.empty()) {
-    FRowIds.push_back(rowId);
-    FMissing.emplace_back(FFields.size(), false);
-  }
-  FRecNo = FRows.size() - 1;
+  AppendRow(std::move(row), csConverted);
+  if (!FDeferredTable.empty()) FRowIds.push_back(rowId);
+  FRecNo = FRowCount - 1;
 }

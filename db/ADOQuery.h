@@ -74,7 +74,7 @@ class TADOQuery : public TComponent {
   // has passed the last row, and while closed.
   bool Eof() const;
   void Next();
-  int RecordCount() const { return static_cast<int>(FRows.size()); }
+  int RecordCount() const { return static_cast<int>(FRowCount); }
   // Columns of the result, in its order.
   int FieldCount() const { return static_cast<int>(FFields.size()); }
   TField& Fields(int index) const { return *FFields.at(static_cast<size_t>(index)); }
@@ -104,6 +104,8 @@ class TADOQuery : public TComponent {
   // statement to run: `sql`, or the one that reads the other columns.
   std::string PlanDeferredColumns(const std::string& sql);
   void LoadDeferred(size_t row, size_t column) const;
+  size_t Cell(size_t row, size_t column) const { return row * FFields.size() + column; }
+  void AppendRow(TRow row, std::uint8_t state);
   void SetValue(int index, TFieldValue value);
   const TFieldValue& Value(int index) const;
   void WriteInsert();
@@ -114,16 +116,18 @@ class TADOQuery : public TComponent {
   TDataSetState FState = dsInactive;
   std::unique_ptr<TDatabase> FDatabase;
   std::vector<std::unique_ptr<TField>> FFields;
-  // Values as the file holds them until read (FConverted: turned into 936).
-  mutable std::vector<TRow> FRows;
-  mutable std::vector<std::vector<bool>> FConverted;
+  // The rows' values one after the other, as the file holds them until read; each
+  // value's state says whether it is turned into 936 yet or still waits in the file.
+  enum : std::uint8_t { csFromFile = 0, csConverted = 1, csMissing = 2 };
+  mutable std::vector<TFieldValue> FValues;
+  mutable std::vector<std::uint8_t> FCellStates;
+  size_t FRowCount = 0;
   // With deferred columns: the table (UTF-8), its column names (UTF-8), which
-  // columns wait in the file, each row's rowid and which of its values still wait.
+  // columns wait in the file and each row's rowid.
   std::string FDeferredTable;
   std::vector<std::string> FColumnNames;
   std::vector<bool> FDeferred;
   std::vector<std::int64_t> FRowIds;
-  mutable std::vector<std::vector<bool>> FMissing;
   size_t FRecNo = 0;
   // The table of a plain "select * from <table>"; empty when the result takes no rows.
   std::string FInsertTable;

@@ -65,3 +65,22 @@ TEST_F(QueryDeferredTest, PostedRowReadsBackWhatWasWritten) {
   Rs->Close();
   EXPECT_EQ(Read("SELECT * FROM SPECT Where ParentID=3", "Code"), (Strings{"<p>新</p>"}));
 }
+
+// The plan of which columns wait in the file is kept between results; a table
+// whose definition changed in the meantime (a column added, an index on the code)
+// is read as it is now.
+TEST_F(QueryDeferredTest, ChangedDefinitionsAreReadAsTheyAreNow) {
+  EXPECT_EQ(Read("SELECT * FROM SPECT Where ParentID=1", "Code"), (Strings{"code a", "code c", ""}));
+  ExecuteInFile("ALTER TABLE SPECT ADD COLUMN Note TEXT DEFAULT 'n'");
+  EXPECT_EQ(Read("SELECT * FROM SPECT Where ParentID=2", "Note"), (Strings{"n"}));
+  ExecuteInFile("CREATE INDEX SPECT_Code ON SPECT (Code)");
+  EXPECT_EQ(Read("SELECT * FROM SPECT Where ParentID=1", "Code"), (Strings{"code a", "code c", ""}));
+  std::filesystem::remove(File());
+  CreateCatalogue(File(), CataloguePassword);
+  ExecuteInFile("DROP TABLE SPECT; CREATE TABLE SPECT (ID INTEGER PRIMARY KEY, ParentID INTEGER, Body TEXT)");
+  ExecuteInFile("INSERT INTO SPECT (ParentID, Body) VALUES (1, 'b')");
+  OpenStatement("SELECT * FROM SPECT Where ParentID=1");
+  ASSERT_EQ(Rs->FieldCount(), 3);
+  EXPECT_EQ(Rs->Fields(2).FieldName(), "Body");
+  EXPECT_EQ(Rs->FieldByName("Body").AsString(), "b");
+}
