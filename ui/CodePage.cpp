@@ -11,17 +11,17 @@ bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // Appends the 936 bytes of `text` when GBK holds all of it; false, with nothing
 // appended, when a character would come out as the default "?" or a look-alike.
+// One call of the converter: GBK gives at most two bytes for a UTF-16 unit.
 bool Append936(std::wstring_view text, std::string& out) {
   BOOL usedDefault = FALSE;
   const int size = static_cast<int>(text.size());
-  const int n = WideCharToMultiByte(CP_GBK, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0,
-                                    nullptr, &usedDefault);
-  if (n <= 0 || usedDefault) return false;
   const size_t at = out.size();
-  out.resize(at + static_cast<size_t>(n));
-  WideCharToMultiByte(CP_GBK, WC_NO_BEST_FIT_CHARS, text.data(), size, out.data() + at, n, nullptr,
-                      nullptr);
-  return true;
+  out.resize(at + 2 * text.size());
+  const int n = WideCharToMultiByte(CP_GBK, WC_NO_BEST_FIT_CHARS, text.data(), size, out.data() + at,
+                                    2 * size, nullptr, &usedDefault);
+  const bool whole = n > 0 && !usedDefault;
+  out.resize(whole ? at + static_cast<size_t>(n) : at);
+  return whole;
 }
 
 // One character: a single unit or a surrogate pair.
@@ -41,10 +41,11 @@ void AppendReference(unsigned long codePoint, std::string& out) {
   out += buffer;
 }
 
-// Text GBK holds converts in one call. Otherwise the text is halved (never between
-// the units of a pair) until the characters GBK lacks stand alone: a few calls
-// for a long text with a few such characters. The code page has no shift states,
-// so the pieces give the same bytes the whole would.
+// Text GBK holds converts in one call. Otherwise the text is split in halves (never
+// between the units of a pair), and each half again, down to single characters
+// GBK lacks, which become references: a long text with a few such characters
+// takes a few calls. The code page has no shift states, so the pieces give the
+// same bytes the whole would.
 void AppendAnsi(std::wstring_view text, std::string& out) {
   if (text.empty() || Append936(text, out)) return;
   if (IsOneCharacter(text)) {
@@ -103,11 +104,8 @@ std::string WideToAnsi(std::wstring_view text) {
 }
 
 bool IsAnsiText(std::wstring_view text) {
-  if (text.empty()) return true;
-  BOOL usedDefault = FALSE;
-  const int n = WideCharToMultiByte(CP_GBK, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                                    nullptr, 0, nullptr, &usedDefault);
-  return n > 0 && !usedDefault;
+  std::string bytes;
+  return text.empty() || Append936(text, bytes);
 }
 
 std::string PathToAnsi(const std::wstring& path) {

@@ -1,6 +1,7 @@
 #include "Component.h"
 
 #include <algorithm>
+#include <vector>
 
 TComponent::TComponent(TComponent* AOwner) {
   // Made while its owner is being built: it is loading too, until the owner's EndLoading.
@@ -8,7 +9,41 @@ TComponent::TComponent(TComponent* AOwner) {
   if (AOwner) AOwner->InsertComponent(this);
 }
 
+namespace {
+
+int sHandlerDepth = 0;
+std::vector<TComponent*>& WaitingToBeFreed() {
+  static std::vector<TComponent*> components;
+  return components;
+}
+
+void FreeWaiting() {
+  auto& waiting = WaitingToBeFreed();
+  while (sHandlerDepth == 0 && !waiting.empty()) {
+    TComponent* component = waiting.back();
+    waiting.pop_back();
+    delete component;
+  }
+}
+
+}  // namespace
+
+THandlerScope::THandlerScope() { ++sHandlerDepth; }
+
+THandlerScope::~THandlerScope() {
+  if (--sHandlerDepth == 0) FreeWaiting();
+}
+
+void FreeWhenIdle(TComponent* component) {
+  if (!component) return;
+  auto& waiting = WaitingToBeFreed();
+  if (std::find(waiting.begin(), waiting.end(), component) == waiting.end())
+    waiting.push_back(component);
+  FreeWaiting();
+}
+
 TComponent::~TComponent() {
+  if (!WaitingToBeFreed().empty()) std::erase(WaitingToBeFreed(), this);
   BeginDestroy();
   if (FOwner) FOwner->RemoveComponent(this);
 }

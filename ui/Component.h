@@ -87,3 +87,17 @@ class TComponent : public TObject {
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
 };
+
+// While any handler of ours runs (a window procedure, a menu's keyboard handling),
+// components handed to FreeWhenIdle wait: a handler further up the stack may still
+// use them (a form released from its own frame's hook, a menu closed by its own
+// item). They are freed when the outermost handler has returned, at once when none
+// runs; one freed otherwise meanwhile leaves the queue.
+class THandlerScope {
+ public:
+  THandlerScope();
+  ~THandlerScope();
+  THandlerScope(const THandlerScope&) = delete;
+  THandlerScope& operator=(const THandlerScope&) = delete;
+};
+void FreeWhenIdle(TComponent* component);

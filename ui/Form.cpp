@@ -244,7 +244,7 @@ void TForm::Release() {
   if (HandleValue())
     PostMessageW(HandleValue(), CM_RELEASE, 0, 0);
   else
-    DeleteWhenNoneDispatching(this);
+    FreeWhenIdle(this);
 }
 
 bool TForm::IsShortCut(std::uint16_t key, TShiftState shift) {
@@ -313,7 +313,7 @@ void TForm::WndProc(TMessage& m) {
     case CM_RELEASE:
       // A handler further up may be this form's own (its frame's hook, a nested
       // loop's caller): the form goes once the stack has unwound to the loop.
-      DeleteWhenNoneDispatching(this);
+      FreeWhenIdle(this);
       return;
   }
   TCustomControl::WndProc(m);

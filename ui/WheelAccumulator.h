@@ -1,8 +1,8 @@
 #pragma once
 // TWheelAccumulator: a wheel message's delta counts in steps of 120 (one notch of
 // a classic wheel); high-resolution wheels and touch pads send parts of a step.
-// The parts are added up until they make whole steps, and a turn the other way
-// starts afresh, as the platform's own controls do.
+// The parts are summed and each whole step is handed on; a turn the other way
+// drops the sum, as the platform's own controls do.
 class TWheelAccumulator {
  public:
   static constexpr int kStep = 120;

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <map>
 #include <unordered_map>
-#include <vector>
 
 #include "Application.h"
 #include "CodePage.h"
@@ -23,23 +22,6 @@ namespace {
 std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
   static std::unordered_map<HWND, TWinControl*> controls;
   return controls;
-}
-
-// How deep our window procedure is nested, and the controls waiting for it to return
-// to the message loop before they are freed.
-int sDispatchDepth = 0;
-std::vector<TWinControl*>& DeleteAfterDispatch() {
-  static std::vector<TWinControl*> controls;
-  return controls;
-}
-
-void DeleteWaitingControls() {
-  auto& waiting = DeleteAfterDispatch();
-  while (!waiting.empty()) {
-    TWinControl* control = waiting.back();
-    waiting.pop_back();
-    delete control;
-  }
 }
 
 // The control whose window CreateWindowEx is making: a platform class asks its
@@ -112,7 +94,6 @@ const wchar_t* OwnWindowClassName(unsigned extra) {
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
-  std::erase(DeleteAfterDispatch(), this);
   BeginDestroy();
   while (!FControls.empty()) delete FControls.back();
   DestroyHandle();
@@ -134,7 +115,8 @@ std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uin
   }
   if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
   TMessage m{msg, wParam, lParam, 0};
-  ++sDispatchDepth;
+  // What a handler releases is freed once this, the outermost, has returned.
+  THandlerScope handling;
   try {
     // A control being destroyed has lost its derived parts: the last messages of
     // its window (focus loss, destroy) get the platform's handling only.
@@ -148,15 +130,7 @@ std::intptr_t __stdcall TWinControl::WindowProc(HWND wnd, unsigned msg, std::uin
     HandleEventException();
   }
   if (msg == WM_NCDESTROY) self->DetachHandle();
-  if (--sDispatchDepth == 0 && !DeleteAfterDispatch().empty()) DeleteWaitingControls();
   return m.Result;
-}
-
-void TWinControl::DeleteWhenNoneDispatching(TWinControl* control) {
-  auto& waiting = DeleteAfterDispatch();
-  if (std::find(waiting.begin(), waiting.end(), control) != waiting.end()) return;
-  waiting.push_back(control);
-  if (sDispatchDepth == 0) DeleteWaitingControls();
 }
 
 std::intptr_t TWinControl::SendWindowMessage(unsigned msg, std::uintptr_t wParam,

@@ -35,10 +35,6 @@ class TWinControl : public TControl {
   void DestroyHandle();
   // The object behind one of our windows, or nullptr.
   static TWinControl* FromHandle(HWND wnd);
-  // Frees `control` once no message of any of our windows is being handled, so that
-  // no handler up the stack (a hook, a nested message loop's caller) is left holding
-  // it; at once when none is.
-  static void DeleteWhenNoneDispatching(TWinControl* control);
   // Sends a message to the control's window and returns its result. Before the
   // window exists the message takes the way the window's messages take (a form's
   // hooks included) without a window being made for it.

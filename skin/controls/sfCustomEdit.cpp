@@ -214,7 +214,7 @@ void TsfCustomEdit::FreeSystemMenu() {
   TsfSkinPopupMenu* menu = FSystemMenu;
   FSystemMenu = nullptr;
   menu->RemoveFreeNotification(this);
-  DeferFree(std::unique_ptr<TComponent>(menu));
+  FreeWhenIdle(menu);
 }
 
 void TsfCustomEdit::BuildSystemMenu() {

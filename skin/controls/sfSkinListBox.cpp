@@ -458,8 +458,8 @@ void TsfSkinCustomListBox::RemoveHScrollBar() {
   LayoutChildren();
 }
 
-// Each whole notch scrolls one line more than the platform list did; parts of a
-// notch wait until they make one.
+// Each whole notch scrolls one line more than the platform list did; the
+// accumulator counts parts of a notch toward the next whole one.
 void TsfSkinCustomListBox::ListWheel(int delta) {
   int notches = FWheel.Add(delta);
   if (notches == 0) return;

@@ -498,7 +498,7 @@ void TsfSkinScrollBar::WndProc(TMessage& m) {
       return;
     case WM_MOUSEWHEEL:
       if (FCanFocused && Focused()) {
-        // A part of a notch (a touch pad) waits until the parts make a whole one.
+        // Parts of a notch (a touch pad) count toward whole ones.
         int notches = FWheel.Add(static_cast<short>(HIWORD(m.WParam)));
         if (notches != 0) SetPosition(Position() - notches * FSmallChange);
         return;

@@ -14,37 +14,7 @@ namespace {
 
 constexpr UINT_PTR kWaitTimer = 3;
 
-int sHandlerDepth = 0;
-std::vector<std::unique_ptr<TComponent>>& Deferred() {
-  static std::vector<std::unique_ptr<TComponent>> list;
-  return list;
-}
-
 }  // namespace
-
-TsfMenuHandlerScope::TsfMenuHandlerScope() { ++sHandlerDepth; }
-TsfMenuHandlerScope::~TsfMenuHandlerScope() {
-  if (--sHandlerDepth == 0) FreeDeferred();
-}
-bool TsfMenuHandlerScope::Active() { return sHandlerDepth > 0; }
-
-void DeferFree(std::unique_ptr<TComponent> component) {
-  if (!component) return;
-  Deferred().push_back(std::move(component));
-  FreeDeferred();
-}
-
-void FreeDeferred() {
-  static bool freeing = false;
-  if (sHandlerDepth > 0 || freeing) return;
-  freeing = true;
-  while (!Deferred().empty()) {
-    std::vector<std::unique_ptr<TComponent>> batch;
-    batch.swap(Deferred());
-    batch.clear();  // may defer more
-  }
-  freeing = false;
-}
 
 // ---- TsfSkinMenu --------------------------------------------------------------------
 
@@ -67,7 +37,8 @@ TsfSkinMenu::~TsfSkinMenu() {
   StopWait();
   while (!FPopups.empty()) {
     FPopups.back()->HideWindow();
-    DeferFree(std::move(FPopups.back()));
+    // Item commands may close the whole menu from inside its windows' handlers.
+    FreeWhenIdle(FPopups.back().release());
     FPopups.pop_back();
   }
   RemoveHook();
@@ -156,7 +127,7 @@ void TsfSkinMenu::CloseLevels(int n) {
     std::unique_ptr<TsfSkinPopupWindow> w = std::move(FPopups.back());
     FPopups.pop_back();
     w->HideWindow();
-    DeferFree(std::move(w));
+    FreeWhenIdle(w.release());
   }
   if (n != 0) return;
   bool wasVisible = FVisible;
@@ -246,7 +217,7 @@ void TsfSkinMenu::WaitElapsed(TsfSkinPopupWindow* window) {
 bool TsfSkinMenu::KeyDown(unsigned key) {
   TsfSkinPopupWindow* last = LastLevel();
   if (!last || !last->HandleAllocated() || !IsWindowVisible(last->HandleValue())) return false;
-  TsfMenuHandlerScope scope;
+  THandlerScope scope;  // from the message loop's hook, outside any window procedure
   return last->KeyDown(key);
 }
 

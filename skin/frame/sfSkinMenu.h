@@ -21,21 +21,6 @@ class TsfSkinPopupWindow;
 constexpr unsigned WM_SKINMENU_CLOSED = 1228;   // WM_USER + 204
 constexpr unsigned WM_SKINMENU_COMMAND = 1229;  // WM_USER + 205
 
-// Menu windows run item commands that may close the whole menu from inside their
-// own message handlers. While any such handler runs, windows (and other components)
-// handed to DeferFree are only hidden; they are freed when the outermost handler
-// has returned.
-class TsfMenuHandlerScope {
- public:
-  TsfMenuHandlerScope();
-  ~TsfMenuHandlerScope();
-  TsfMenuHandlerScope(const TsfMenuHandlerScope&) = delete;
-  TsfMenuHandlerScope& operator=(const TsfMenuHandlerScope&) = delete;
-  static bool Active();
-};
-void DeferFree(std::unique_ptr<TComponent> component);
-// Frees at once what waits, unless a handler is running.
-void FreeDeferred();
 
 class TsfSkinMenu : public TComponent {
  public:

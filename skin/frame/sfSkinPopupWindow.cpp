@@ -529,7 +529,6 @@ bool TsfSkinPopupWindow::KeyDown(unsigned key) {
 // ---- messages -----------------------------------------------------------------------
 
 void TsfSkinPopupWindow::WndProc(TMessage& m) {
-  TsfMenuHandlerScope scope;
   OpenPopups().WindowMessage(m.Msg, m.WParam);
   switch (m.Msg) {
     case WM_MOUSEACTIVATE:

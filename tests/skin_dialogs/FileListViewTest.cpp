@@ -312,6 +312,6 @@ TEST(FileListView, WheelPartsScrollAsWholeNotchesWould) {
   EXPECT_EQ(wheel(-30, 1), 0);
   EXPECT_EQ(wheel(-30, 3), oneNotch);
   EXPECT_EQ(wheel(-30, 36), tenNotches);
-  EXPECT_EQ(wheel(30, 3), tenNotches);  // back the other way: not yet a notch
+  EXPECT_EQ(wheel(30, 3), tenNotches);  // back the other way: three parts are less than a notch
   EXPECT_EQ(wheel(30, 1), 9 * oneNotch);
 }

@@ -22,21 +22,12 @@ struct TAsked {
 // Asks with `owner` given (or nullptr) while `active` is the active form, and
 // answers with `result` as soon as the question shows.
 TAsked Ask(TForm& active, HWND owner, TModalResult result, TsfSkinData* skin = nullptr) {
-  SetForegroundWindow(active.Handle());
-  SetActiveWindow(active.Handle());
   TAsked asked;
-  TTimer timer(nullptr);
-  timer.SetInterval(20);
-  timer.SetOnTimer([&](TObject*) {
-    for (int i = 0; i < Screen->FormCount(); ++i) {
-      TForm* question = Screen->Forms(i);
-      if (!question->Modal() || !question->Visible()) continue;
-      asked.Owner = GetWindow(question->Handle(), GW_OWNER);
-      GetWindowRect(question->Handle(), &asked.Rect);
-      question->SetModalResult(result);
-    }
+  TModalSeen seen = AnswerModalOver(active, result, [&] {
+    asked.Answer = SkinQuestion(owner, "Do you want to overwrite old file?", "Save file", skin, skin);
   });
-  asked.Answer = SkinQuestion(owner, "Do you want to overwrite old file?", "Save file", skin, skin);
+  asked.Owner = seen.Owner;
+  asked.Rect = seen.Rect;
   return asked;
 }
 

@@ -3,11 +3,14 @@
 // AfterConstruction) and never the application's main form; and a message pump.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "ui/Screen.h"
+#include "ui/Timer.h"
 
 template <class T = TForm, class... Args>
 std::unique_ptr<T> MakeForm(Args&&... args) {
@@ -37,4 +40,31 @@ bool PumpUntil(Done done, unsigned timeoutMs = 3000) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
   }
   return true;
+}
+
+// Where a modal form opened over another: its owner window and its rectangle.
+struct TModalSeen {
+  HWND Owner = nullptr;
+  RECT Rect{};
+};
+
+// Makes `active` the active form, runs `show` (which shows a modal form), and
+// answers that form with `result` as soon as it is visible, noting where it opened.
+inline TModalSeen AnswerModalOver(TForm& active, TModalResult result, const std::function<void()>& show) {
+  SetForegroundWindow(active.Handle());
+  SetActiveWindow(active.Handle());
+  TModalSeen seen;
+  TTimer timer(nullptr);
+  timer.SetInterval(20);
+  timer.SetOnTimer([&](TObject*) {
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+      TForm* modal = Screen->Forms(i);
+      if (!modal->Modal() || !modal->Visible()) continue;
+      seen.Owner = GetWindow(modal->Handle(), GW_OWNER);
+      GetWindowRect(modal->Handle(), &seen.Rect);
+      modal->SetModalResult(result);
+    }
+  });
+  show();
+  return seen;
 }

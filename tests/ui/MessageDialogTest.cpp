@@ -58,29 +58,11 @@ TEST(MessageDialog, ShowsTheTextWithOneOkButtonAndClosesOnIt) {
 
 namespace {
 
-struct TShownDialog {
-  HWND Owner = nullptr;
-  RECT Rect{};
-};
-
 // Shows the message while `owner` is the active form and reads where it opened.
-TShownDialog ShowOver(TForm& owner) {
-  SetForegroundWindow(owner.Handle());
-  SetActiveWindow(owner.Handle());
-  TShownDialog shown;
-  TTimer timer(nullptr);
-  timer.SetInterval(20);
-  timer.SetOnTimer([&](TObject*) {
-    for (int i = 0; i < Screen->FormCount(); ++i) {
-      TForm* dialog = Screen->Forms(i);
-      if (!dialog->Modal() || !dialog->Visible()) continue;
-      shown.Owner = GetWindow(dialog->Handle(), GW_OWNER);
-      GetWindowRect(dialog->Handle(), &shown.Rect);
-      dialog->SetModalResult(mrOk);
-    }
+TModalSeen ShowOver(TForm& owner) {
+  return AnswerModalOver(owner, mrOk, [] {
+    ShowMessageDialogForm("请填写网页特效名称！", "Warning", MB_ICONWARNING);
   });
-  ShowMessageDialogForm("请填写网页特效名称！", "Warning", MB_ICONWARNING);
-  return shown;
 }
 
 }  // namespace
@@ -100,7 +82,7 @@ TEST(MessageDialog, IsOwnedByTheActiveFormAndCentredOnIt) {
   ASSERT_EQ(r.top + r.bottom, 840);
 
   for (TForm* form : {right.get(), left.get()}) {
-    TShownDialog shown = ShowOver(*form);
+    TModalSeen shown = ShowOver(*form);
     EXPECT_EQ(shown.Owner, form->HandleValue());
     int centreX = (shown.Rect.left + shown.Rect.right) / 2;
     int centreY = (shown.Rect.top + shown.Rect.bottom) / 2;
@@ -111,7 +93,7 @@ TEST(MessageDialog, IsOwnedByTheActiveFormAndCentredOnIt) {
   }
   // Near the screen's edge the dialog stays whole inside the work area.
   right->SetBounds(GetSystemMetrics(SM_CXSCREEN) - 100, 300, 360, 240);
-  TShownDialog shown = ShowOver(*right);
+  TModalSeen shown = ShowOver(*right);
   EXPECT_EQ(shown.Owner, right->HandleValue());
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
