@@ -27,9 +27,7 @@ std::wstring SystemMessage(DWORD code) {
 
 [[noreturn]] void RaiseFileError(const std::string& before, const std::wstring& target,
                                  const std::string& after, DWORD code) {
-  const std::wstring reason = SystemMessage(code);
-  throw EInOutError(before + PathToAnsi(target) + after + " (" + WideToAnsi(reason) + ")",
-                    AnsiToWide(before) + target + AnsiToWide(after) + L" (" + reason + L")");
+  RaisePathError<EInOutError>(before, target, after + " (" + WideToAnsi(SystemMessage(code)) + ")");
 }
 
 // An open file that is closed, and deleted unless kept, when it goes.
