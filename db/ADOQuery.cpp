@@ -110,9 +110,15 @@ void TADOQuery::Open() {
   const TConnectionString connection = ParseConnectionString(FConnectionString);
   FDatabase = std::make_unique<TDatabase>(std::filesystem::path(PathFromAnsi(connection.DataSource)),
                                           connection.Password, TDatabase::omExisting);
+  // Every statement outside a transaction takes and gives back the file's lock
+  // and looks for a journal to roll back; the result's plan and its rows are read
+  // under one.
   try {
+    FDatabase->Execute("BEGIN");
     Execute(FSQL.Text());
+    FDatabase->Execute("COMMIT");
   } catch (...) {
+    if (FDatabase) FDatabase->Rollback();
     Close();
     throw;
   }

@@ -80,11 +80,48 @@ void TDatabase::Close() noexcept {
 namespace {
 
 // The salt that opens the file: its first bytes. Empty when they cannot be read.
-std::string ReadSalt(const std::filesystem::path& fileName) {
+std::string ReadSaltFromFile(const std::filesystem::path& fileName) {
   std::string salt(kSaltLength, '\0');
   std::ifstream file(fileName, std::ios::binary);
   if (!file.read(salt.data(), static_cast<std::streamsize>(salt.size()))) return {};
   return salt;
+}
+
+// Opening a file costs several times what asking after its size and time does, and
+// the program connects to the same file for every list it shows. A file of the same
+// size and time of its last write keeps the salt read last; should it have changed
+// all the same, the derived key does not open it and the password is given as usual.
+struct TSeenSalt {
+  std::uintmax_t Size;
+  std::filesystem::file_time_type Written;
+  std::string Salt;
+};
+std::mutex SeenSaltsGuard;
+std::map<std::filesystem::path, TSeenSalt> SeenSalts;
+
+std::string ReadSalt(const std::filesystem::path& fileName) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
+  const auto written = ec ? std::filesystem::file_time_type() : std::filesystem::last_write_time(fileName, ec);
+  if (ec) return ReadSaltFromFile(fileName);
+  {
+    std::lock_guard<std::mutex> lock(SeenSaltsGuard);
+    auto found = SeenSalts.find(fileName);
+    if (found != SeenSalts.end() && found->second.Size == size && found->second.Written == written)
+      return found->second.Salt;
+  }
+  std::string salt = ReadSaltFromFile(fileName);
+  if (salt.empty()) return salt;
+  std::lock_guard<std::mutex> lock(SeenSaltsGuard);
+  if (SeenSalts.size() >= 16) SeenSalts.clear();
+  SeenSalts[fileName] = {size, written, salt};
+  return salt;
+}
+
+// A salt kept for a file that the derived key then did not open is read again next time.
+void ForgetSalt(const std::filesystem::path& fileName) {
+  std::lock_guard<std::mutex> lock(SeenSaltsGuard);
+  SeenSalts.erase(fileName);
 }
 
 // The cipher derives the file's key from the password and the salt. A key is
@@ -138,6 +175,7 @@ bool TDatabase::OpenWithDerivedKey(const std::filesystem::path& fileName, const 
       sqlite3_exec(FHandle, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr) == SQLITE_OK)
     return true;
   Close();
+  ForgetSalt(fileName);
   return false;
 }
 

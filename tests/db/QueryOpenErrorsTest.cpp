@@ -222,3 +222,20 @@ TEST_F(QueryOpenErrorsTest, KeyDerivedOnAnotherThreadOpensTheFile) {
   std::thread([this] { TDatabase::DeriveKey(File(), CataloguePassword); }).join();
   EXPECT_EQ(RowCount(), 2);
 }
+
+// Another catalogue copied over the file, of the same size and with the time of the
+// last write put back, has a salt of its own: it opens and shows its own rows, and
+// the next connection opens it too.
+TEST_F(QueryOpenErrorsTest, ACatalogueReplacedUnderTheSameSizeAndTimeShowsItsOwnRows) {
+  ASSERT_EQ(Read("select * from spect where ParentID=1", "EffectName"), Strings{"下拉菜单"});
+  const std::filesystem::path other = Folder / "other.nht";
+  CreateCatalogue(other, CataloguePassword);
+  AppendCatalogueRows(other, CataloguePassword, {{0, "菜单导航", ""}, {1, "上拉菜单", "menu"}});
+  ASSERT_EQ(std::filesystem::file_size(other), std::filesystem::file_size(File()));
+  const auto written = std::filesystem::last_write_time(File());
+  std::filesystem::remove(File());
+  std::filesystem::copy_file(other, File());
+  std::filesystem::last_write_time(File(), written);
+  EXPECT_EQ(Read("select * from spect where ParentID=1", "EffectName"), Strings{"上拉菜单"});
+  EXPECT_EQ(Read("select * from spect where ParentID=1", "EffectName"), Strings{"上拉菜单"});
+}
