@@ -140,13 +140,14 @@ void Frame(TSkinCanvas& d, const TSkinPictures& p, const TSkinLayout& l, const T
   }
   TRect sys = l.Rect("sysmenubutton", "skinrect");
   Copy(d, p.Caption, sys, win.Left + caption.Left, win.Top + caption.Top + caption.Height() / 2 - sys.Height() / 2);
-  // The caption's frame behind a title of some 120 pixels, centred on the text rectangle.
+  // The caption's frame behind a title of some 120 pixels, centred on the text rectangle
+  // of the caption, which begins after the system menu button.
   const TRect frame = ReadRect(l.Ini(), "caption", "activeframerect");
   if (!frame.IsEmpty() && captionIndex >= 0) {
     const TRect object = l.Rect("caption", "skinrect"), text = l.Rect("caption", "textrect");
     const TRect inner = ReadRect(l.Ini(), "caption", "frametextrect");
     ThreeH(d, p.Caption, frame, l.Ini().ReadInteger("caption", "frameleftoffset", 0),
-           l.Ini().ReadInteger("caption", "framerightoffset", 0), win.Left + object.Left + text.Left,
+           l.Ini().ReadInteger("caption", "framerightoffset", 0), win.Left + caption.Left + sys.Width() + text.Left,
            win.Top + object.Top + text.Top + (text.Height() - frame.Height()) / 2,
            frame.Width() - inner.Width() + 120);
   }
