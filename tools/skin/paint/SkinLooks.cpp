@@ -12,7 +12,7 @@ namespace {
 const TLook kLooks[] = {
     {"Tavoro Light", nullptr, 6, 3, 2.5, 84, 246, 68, 118, 558, 290, 117, Rgb(70, 78, 100)},
     {"Tavoro Night", tone::Night, 7, 4, 2.5, 76, 264, 68, 198, 558, 290, 256, Rgb(150, 156, 166)},
-    {"Tavoro Paper", tone::Paper, 5, 5, 4, 84, 246, 68, 118, 558, 340, 256, Rgb(118, 110, 98)},
+    {"Tavoro Paper", tone::Paper, 5, 5, 4, 84, 246, 68, 118, 558, 360, 256, Rgb(118, 110, 98)},
 };
 
 }  // namespace
