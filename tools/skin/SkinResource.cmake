@@ -42,6 +42,7 @@ add_custom_target(skin_pictures
   VERBATIM)
 
 add_test(NAME skin_tool COMMAND bash ${CMAKE_SOURCE_DIR}/tools/skin/test-sftool.sh ${SFTOOL} ${SKIN_FOLDER})
+add_test(NAME skins COMMAND bash ${CMAKE_SOURCE_DIR}/tools/skin/test-skins.sh ${SFTOOL} ${SKINPAINT} ${CMAKE_SOURCE_DIR}/resources)
 
 # Links the stored skin into `target`; LoadEmbeddedSkinResource (skin/data) reads it.
 function(sf_embed_skin target)

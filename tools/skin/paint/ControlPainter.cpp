@@ -29,7 +29,7 @@ TRgb HeaderRow(int row, int band) {
 }  // namespace
 
 TSkinCanvas PaintControls(const TSkinLayout& layout) {
-  TSkinCanvas canvas(kControlsWidth, kControlsHeight, kFace);
+  TSkinCanvas canvas = layout.Canvas(layout.Look().ControlsWidth, layout.Look().ControlsHeight, kFace);
   TControlPainter painter(canvas, layout);
   painter.Bars();
   painter.Panels();

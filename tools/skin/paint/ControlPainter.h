@@ -6,8 +6,6 @@
 #include "SkinCanvas.h"
 #include "SkinLayout.h"
 
-constexpr int kControlsWidth = 558, kControlsHeight = 290;
-
 TSkinCanvas PaintControls(const TSkinLayout& layout);
 
 // The painter's steps, one per family of controls (ControlPainter.cpp and

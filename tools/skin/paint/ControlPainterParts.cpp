@@ -179,7 +179,7 @@ void TControlPainter::Buttons() {
   const std::pair<const char*, TState> faces[] = {{"skinrect", TState::Normal}, {"activeskinrect", TState::Hot},
                                                   {"downskinrect", TState::Down}, {"focusedskinrect", TState::Focused},
                                                   {"disabledskinrect", TState::Disabled}};
-  for (const auto& [key, state] : faces) ButtonFace(C, Claim("button", key), state);
+  for (const auto& [key, state] : faces) ButtonFace(C, Claim("button", key), state, L.Look().ButtonRadius);
 
   ToolButton("toolbutton", "toolpanel", 0, 0);
   ToolButton("resizetoolbutton", "toolpanel", 0, 0);

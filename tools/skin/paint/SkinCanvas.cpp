@@ -39,10 +39,10 @@ TRgb Mix(TRgb a, TRgb b, double t) {
   return Rgb(mix(16), mix(8), mix(0));
 }
 
-TSkinCanvas::TSkinCanvas(int width, int height, TRgb fill) {
+TSkinCanvas::TSkinCanvas(int width, int height, TRgb fill, TTone tone) : FTone(tone) {
   FImage.Width = width;
   FImage.Height = height;
-  FImage.Pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), fill);
+  FImage.Pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), Toned(fill));
   ResetClip();
 }
 
@@ -50,14 +50,16 @@ TRgb TSkinCanvas::Pixel(int x, int y) const {
   return FImage.Pixels[static_cast<size_t>(y) * static_cast<size_t>(Width()) + static_cast<size_t>(x)];
 }
 
-void TSkinCanvas::SetPixel(int x, int y, TRgb c) {
+void TSkinCanvas::SetPixel(int x, int y, TRgb c) { Put(x, y, Toned(c)); }
+
+void TSkinCanvas::Put(int x, int y, TRgb c) {
   if (x < FClip.Left || y < FClip.Top || x >= FClip.Right || y >= FClip.Bottom) return;
   FImage.Pixels[static_cast<size_t>(y) * static_cast<size_t>(Width()) + static_cast<size_t>(x)] = c;
 }
 
 void TSkinCanvas::Blend(int x, int y, TRgb c, double alpha) {
   if (x < FClip.Left || y < FClip.Top || x >= FClip.Right || y >= FClip.Bottom || alpha <= 0) return;
-  SetPixel(x, y, alpha >= 1 ? c : Mix(Pixel(x, y), c, alpha));
+  Put(x, y, alpha >= 1 ? Toned(c) : Mix(Pixel(x, y), Toned(c), alpha));
 }
 
 void TSkinCanvas::Fill(const TRect& r, TRgb c) {
@@ -72,11 +74,13 @@ void TSkinCanvas::Frame(const TRect& r, TRgb c) {
 }
 
 void TSkinCanvas::HLine(int x0, int x1, int y, TRgb c) {
-  for (int x = x0; x < x1; ++x) SetPixel(x, y, c);
+  const TRgb stored = Toned(c);
+  for (int x = x0; x < x1; ++x) Put(x, y, stored);
 }
 
 void TSkinCanvas::VLine(int x, int y0, int y1, TRgb c) {
-  for (int y = y0; y < y1; ++y) SetPixel(x, y, c);
+  const TRgb stored = Toned(c);
+  for (int y = y0; y < y1; ++y) Put(x, y, stored);
 }
 
 void TSkinCanvas::VGradient(const TRect& r, TRgb top, TRgb bottom) {
@@ -164,7 +168,7 @@ void TSkinCanvas::Polyline(const std::vector<double>& p, double width, TRgb c, T
 void TSkinCanvas::Copy(const TSkinCanvas& source, const TRect& from, int x, int y) {
   for (int row = 0; row < from.Height(); ++row)
     for (int col = 0; col < from.Width(); ++col)
-      SetPixel(x + col, y + row, source.Pixel(from.Left + col, from.Top + row));
+      Put(x + col, y + row, source.Pixel(from.Left + col, from.Top + row));
 }
 
 void TSkinCanvas::Claim(const TRect& r, const std::string& what) {

@@ -16,6 +16,10 @@ using TRgb = std::uint32_t;
 constexpr TRgb Rgb(int r, int g, int b) {
   return static_cast<TRgb>(r) << 16 | static_cast<TRgb>(g) << 8 | static_cast<TRgb>(b);
 }
+// Maps a colour of the design palette to the colour a skin draws it in (SkinTone.h);
+// none keeps every colour as it is.
+using TTone = TRgb (*)(TRgb);
+
 // a at t = 0, b at t = 1.
 TRgb Mix(TRgb a, TRgb b, double t);
 
@@ -27,7 +31,9 @@ enum class TEdge {
 
 class TSkinCanvas {
  public:
-  TSkinCanvas(int width, int height, TRgb fill);
+  // Every colour given to the drawing operations goes through `tone`; pixels copied
+  // from another canvas and Pixel() are as they are stored.
+  TSkinCanvas(int width, int height, TRgb fill, TTone tone = nullptr);
 
   int Width() const { return FImage.Width; }
   int Height() const { return FImage.Height; }
@@ -81,12 +87,15 @@ class TSkinCanvas {
   void Claim(const TRect& r, const std::string& what);
 
  private:
+  TRgb Toned(TRgb c) const { return FTone ? FTone(c) : c; }
+  void Put(int x, int y, TRgb c);  // a stored colour, inside the clip
   template <class Covers>
   void Shape(const TRect& bounds, TEdge edge, Covers covers, TRgb c);
   // Row y of the inside of the rounded box `outer` (inset by one pixel).
   void RoundRow(const TRect& outer, int y, double radius, TRgb c, TEdge edge);
 
   TBmpImage FImage;
+  TTone FTone = nullptr;
   TRect FClip;
   std::vector<std::pair<TRect, std::string>> FClaims;
 };

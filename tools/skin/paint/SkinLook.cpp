@@ -23,11 +23,11 @@ TRect Inset(const TRect& r, int d) { return {r.Left + d, r.Top + d, r.Right - d,
 
 }  // namespace
 
-void ButtonFace(TSkinCanvas& c, const TRect& r, TState state) {
+void ButtonFace(TSkinCanvas& c, const TRect& r, TState state, double radius) {
   TFace f = ButtonColours(state);
   c.Fill(r, kFace);
-  c.RoundBox(r, 2.5, f.Line, f.Top, f.Bottom);
-  if (state == TState::Focused) c.RoundBox(Inset(r, 1), 1.5, Rgb(196, 203, 240), f.Top, f.Bottom);
+  c.RoundBox(r, radius, f.Line, f.Top, f.Bottom);
+  if (state == TState::Focused) c.RoundBox(Inset(r, 1), radius - 1, Rgb(196, 203, 240), f.Top, f.Bottom);
   // A light top edge inside the outline lifts the face a little.
   if (state == TState::Normal || state == TState::Hot || state == TState::Focused)
     c.HLine(r.Left + 3, r.Right - 3, r.Top + 1, kWhite);

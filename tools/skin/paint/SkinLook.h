@@ -1,9 +1,30 @@
 #pragma once
-// The look of our skin in one place: its colours, the faces of buttons, fields and
-// plates in their states, and the small glyphs, shared by every picture.
+// The look of our skins in one place: the design palette, the faces of buttons,
+// fields and plates in their states, and the small glyphs, shared by every picture;
+// and for each skin the tone its pictures are drawn in and the shapes that set it apart.
 #include "SkinCanvas.h"
+#include "skin/data/sfIniFile.h"
 
 namespace look {
+
+// What sets one skin's pictures apart from another's. Sizes of pictures whose images
+// are not laid out by a frame of their own definition are here; the others follow
+// their definition (SkinLayout.h).
+struct TLook {
+  const char* SkinName;  // [VERSION] skinname of the skin drawn in this look
+  TTone Tone;            // none: the design palette itself
+  int TopRadius, BottomRadius;  // the window's rounded corners, as the mask cuts them
+  double ButtonRadius;          // corners of push buttons
+  int CaptionWidth, CaptionHeight;    // caption buttons (and caption frame images)
+  int MenuWidth, MenuHeight;          // menu items
+  int ControlsWidth, ControlsHeight;  // every control
+  int MainColours;                    // colour table entries of the main picture
+  TRgb Desk;                          // behind the window in the preview, as stored
+};
+
+// The look of the skin whose definition this is, chosen by [VERSION] skinname; an
+// unknown skin name is an error.
+const TLook& LookOf(const TsfIniFile& ini);
 
 // The window face and its highlight and shadow, as [SKINCOLORS] gives them.
 constexpr TRgb kFace = Rgb(224, 226, 235);
@@ -31,7 +52,7 @@ constexpr TRgb kPage = Rgb(250, 250, 252);
 enum class TState { Normal, Hot, Down, Focused, Disabled };
 
 // A push button face filling `r` on the window face.
-void ButtonFace(TSkinCanvas& c, const TRect& r, TState state);
+void ButtonFace(TSkinCanvas& c, const TRect& r, TState state, double radius = 2.5);
 // The rounded plate of a flat button (tool buttons, caption buttons, list items)
 // drawn over what is there: Hot and Down only; Normal and Disabled draw nothing.
 void Plate(TSkinCanvas& c, const TRect& r, TState state, double radius = 3);

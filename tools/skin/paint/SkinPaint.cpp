@@ -1,5 +1,6 @@
-// skinpaint: draws the pictures of our skin into its folder, each image where skin.ini
-// places it, and writes them as the BMP files [PICTURES] names.
+// skinpaint: draws the pictures of one of our skins into its folder, each image where
+// skin.ini places it, in the look its [VERSION] skinname chooses, and writes them as
+// the BMP files [PICTURES] names.
 //
 //   skinpaint <skin folder> [--preview <picture.bmp>]
 //
@@ -8,7 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "ControlPainter.h"
 #include "FramePictures.h"
@@ -50,10 +54,11 @@ TSkinCanvas Write8(const std::filesystem::path& folder, const std::string& name,
   return Decoded(bmp.File);
 }
 
-void Write24(const std::filesystem::path& folder, const std::string& name, const TSkinCanvas& c) {
+const TSkinCanvas& Write24(const std::filesystem::path& folder, const std::string& name, const TSkinCanvas& c) {
   std::vector<std::uint8_t> file = EncodeBmp(c.Image(), 24);
   Write(folder / name, file);
   Report(name, c, 24, "", file.size());
+  return c;
 }
 
 void WriteMask(const std::filesystem::path& folder, const std::string& name, const TSkinCanvas& c) {
@@ -64,29 +69,77 @@ void WriteMask(const std::filesystem::path& folder, const std::string& name, con
   Report(name, c, 1, "", file.size());
 }
 
+// What each active picture holds, found by the definition's references to it.
+enum class TRole { Caption, Popup, MenuItems, Hint, Controls, MdiBackground, ClientBackground, ToolBarBackground };
+
+std::map<int, TRole> Roles(const TsfIniFile& ini) {
+  const std::tuple<const char*, const char*, TRole> references[] = {
+      {"closebutton", "activepictureindex", TRole::Caption},   {"POPUPWINDOW", "windowpictureindex", TRole::Popup},
+      {"menuitem", "activepictureindex", TRole::MenuItems},    {"HINTWINDOW", "windowpictureindex", TRole::Hint},
+      {"button", "pictureindex", TRole::Controls},             {"FORMINFO", "mdibgpictureindex", TRole::MdiBackground},
+      {"FORMINFO", "bgpictureindex", TRole::ClientBackground}, {"toolpanel", "bgpictureindex", TRole::ToolBarBackground}};
+  std::map<int, TRole> roles;
+  for (const auto& [section, key, role] : references) {
+    const int index = ini.ReadInteger(section, key, -1);
+    if (index < 0) continue;
+    if (!roles.emplace(index, role).second)
+      throw Exception(Format("[%s] %s=%d names a picture that holds other images", section, key, index));
+  }
+  return roles;
+}
+
 void Paint(const std::filesystem::path& folder, const std::filesystem::path& preview) {
   std::vector<std::uint8_t> raw = LoadSkinFileBytes(folder / "skin.ini");
   TsfIniFile ini(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()));
-  TSkinLayout layout(ini);
-  auto name = [&](const char* key) {
+  const TSkinLayout layout(ini, look::LookOf(ini));
+  auto name = [&](const std::string& key) {
     std::string n = ini.ReadString("PICTURES", key, "");
-    if (n.empty()) throw Exception(std::string("[PICTURES] names no ") + key);
+    if (n.empty()) throw Exception("[PICTURES] names no " + key);
     return n;
   };
-  const TSkinCanvas main = PaintMainPicture(layout), mask = PaintMaskPicture(layout),
-                    caption = PaintCaptionButtons(layout), popup = PaintPopupWindow(layout),
-                    items = PaintMenuItems(layout), controls = PaintControls(layout);
-  const TSkinCanvas mainFile = Write8(folder, name("picture"), main, 117);
+  const int mainColours = layout.Look().MainColours;
+  const TSkinCanvas mainFile = Write8(folder, name("picture"), PaintMainPicture(layout), mainColours);
+  const TSkinCanvas mask = PaintMaskPicture(layout);
   WriteMask(folder, name("mask"), mask);
+  std::optional<TSkinCanvas> inactive;
+  if (!ini.ReadString("PICTURES", "inactivepicture", "").empty())
+    inactive = Write8(folder, name("inactivepicture"), PaintInactivePicture(layout), mainColours);
   // Active pictures in index order; the definition refers to them by these numbers.
-  const TSkinCanvas captionFile = Write8(folder, name("0"), caption, 256, TitleBarColours(layout));
-  const TSkinCanvas popupFile = Write8(folder, name("1"), popup, 256);
-  const TSkinCanvas itemsFile = Write8(folder, name("2"), items, 256);
-  Write24(folder, name("3"), PaintHintWindow(layout));
-  Write24(folder, name("4"), controls);
-  Write24(folder, name("5"), PaintMdiBackground());
-  if (!preview.empty())
-    Write(preview, EncodeBmp(PaintPreview(layout, {mainFile, mask, captionFile, popupFile, itemsFile, controls}).Image(), 24));
+  const std::map<int, TRole> roles = Roles(ini);
+  std::map<TRole, TSkinCanvas> drawn;
+  const int count = ini.ReadInteger("PICTURES", "activepicturescount", 0);
+  for (int k = 0; k < count; ++k) {
+    const auto role = roles.find(k);
+    if (role == roles.end()) throw Exception(Format("active picture %d holds no image this generator draws", k));
+    const std::string file = name(std::to_string(k));
+    switch (role->second) {
+      case TRole::Caption:
+        drawn.emplace(role->second, Write8(folder, file, PaintCaptionButtons(layout), 256, TitleBarColours(layout)));
+        break;
+      case TRole::Popup: drawn.emplace(role->second, Write8(folder, file, PaintPopupWindow(layout), 256)); break;
+      case TRole::MenuItems: drawn.emplace(role->second, Write8(folder, file, PaintMenuItems(layout), 256)); break;
+      case TRole::Hint: Write24(folder, file, PaintHintWindow(layout)); break;
+      case TRole::Controls: drawn.emplace(role->second, Write24(folder, file, PaintControls(layout))); break;
+      case TRole::MdiBackground: Write24(folder, file, PaintMdiBackground(layout)); break;
+      case TRole::ClientBackground: drawn.emplace(role->second, Write24(folder, file, PaintClientBackground(layout))); break;
+      case TRole::ToolBarBackground: drawn.emplace(role->second, Write24(folder, file, PaintToolBarBackground(layout))); break;
+    }
+  }
+  if (preview.empty()) return;
+  auto picture = [&](TRole role) -> const TSkinCanvas& {
+    auto p = drawn.find(role);
+    if (p == drawn.end()) throw Exception("the preview needs a picture the definition does not name");
+    return p->second;
+  };
+  auto optional = [&](TRole role) -> const TSkinCanvas* {
+    auto p = drawn.find(role);
+    return p == drawn.end() ? nullptr : &p->second;
+  };
+  const TSkinPictures pictures{mainFile, mask, picture(TRole::Caption), picture(TRole::Popup),
+                               picture(TRole::MenuItems), picture(TRole::Controls),
+                               inactive ? &*inactive : nullptr, optional(TRole::ClientBackground),
+                               optional(TRole::ToolBarBackground)};
+  Write(preview, EncodeBmp(PaintPreview(layout, pictures).Image(), 24));
 }
 
 }  // namespace

@@ -92,6 +92,18 @@ void Horizontal(TSkinCanvas& dst, const TSkinPictures& p, const TSkinLayout& l, 
   ThreeH(dst, p.Controls, s, a, b, x, y, width);
 }
 
+// A background picture over `to` by its stretch type: stfull scales it to the area,
+// sthorz to the area's height repeating it across, stvert to its width repeating it down.
+void Backdrop(TSkinCanvas& dst, const TSkinCanvas& src, const TRect& to, int stretchType) {
+  const int w = stretchType == 2 ? to.Width() : src.Width(), h = stretchType == 1 ? to.Height() : src.Height();
+  const int sw = stretchType == 0 ? to.Width() : w, sh = stretchType == 0 ? to.Height() : h;
+  for (int y = to.Top; y < to.Bottom; ++y)
+    for (int x = to.Left; x < to.Right; ++x) {
+      const int ix = (x - to.Left) % sw, iy = (y - to.Top) % sh;
+      dst.SetPixel(x, y, src.Pixel(ix * src.Width() / sw, iy * src.Height() / sh));
+    }
+}
+
 void Copy(TSkinCanvas& dst, const TSkinCanvas& src, const TRect& from, int x, int y, bool transparent = false) {
   Tile(dst, src, from, TRect(x, y, x + from.Width(), y + from.Height()), false, transparent);
 }
@@ -105,13 +117,14 @@ void Frame(TSkinCanvas& d, const TSkinPictures& p, const TSkinLayout& l, const T
   n.LB = l.Point("FORMINFO", "leftbottompoint");
   n.RB = l.Point("FORMINFO", "rightbottompoint");
   TSkinCanvas mask(win.Right + 1, win.Bottom + 1, look::kWhite);
+  const int captionIndex = l.Ini().ReadInteger("caption", "activepictureindex", -1);
   NinePart(d, p.Main, n, win);
   TNine m = n;
   m.Cl = l.Rect("FORMINFO", "maskrectarea");
   NinePart(mask, p.Mask, m, win);
   for (int y = win.Top; y < win.Bottom; ++y)
     for (int x = win.Left; x < win.Right; ++x)
-      if (mask.Pixel(x, y) != 0) d.SetPixel(x, y, Rgb(70, 78, 100));
+      if (mask.Pixel(x, y) != 0) d.SetPixel(x, y, l.Look().Desk);
   // Caption buttons from the right edge of the caption rectangle, as the frame lays
   // them out; the maximize button is shown hot and the minimize button pressed.
   const TRect caption = l.Rect("FORMINFO", "captionrect");
@@ -127,6 +140,17 @@ void Frame(TSkinCanvas& d, const TSkinPictures& p, const TSkinLayout& l, const T
   }
   TRect sys = l.Rect("sysmenubutton", "skinrect");
   Copy(d, p.Caption, sys, win.Left + caption.Left, win.Top + caption.Top + caption.Height() / 2 - sys.Height() / 2);
+  // The caption's frame behind a title of some 120 pixels, centred on the text rectangle
+  // of the caption, which begins after the system menu button.
+  const TRect frame = ReadRect(l.Ini(), "caption", "activeframerect");
+  if (!frame.IsEmpty() && captionIndex >= 0) {
+    const TRect object = l.Rect("caption", "skinrect"), text = l.Rect("caption", "textrect");
+    const TRect inner = ReadRect(l.Ini(), "caption", "frametextrect");
+    ThreeH(d, p.Caption, frame, l.Ini().ReadInteger("caption", "frameleftoffset", 0),
+           l.Ini().ReadInteger("caption", "framerightoffset", 0), win.Left + caption.Left + sys.Width() + text.Left,
+           win.Top + object.Top + text.Top + (text.Height() - frame.Height()) / 2,
+           frame.Width() - inner.Width() + 120);
+  }
 }
 
 void List(TSkinCanvas& d, const TSkinPictures& p, const TSkinLayout& l, const TRect& r) {
@@ -137,9 +161,10 @@ void List(TSkinCanvas& d, const TSkinPictures& p, const TSkinLayout& l, const TR
   TRect bar = l.Rect("vscrollbar", "skinrect");
   const int itemWidth = inner.Width() - bar.Width();
   const int a = l.Ini().ReadInteger("listbox", "itemleftoffset", 0), b = l.Ini().ReadInteger("listbox", "itemrightoffset", 0);
-  for (int i = 0; (i + 1) * 21 <= inner.Height(); ++i) {
+  const int itemHeight = l.Rect("listbox", "itemrect").Height();
+  for (int i = 0; (i + 1) * itemHeight <= inner.Height(); ++i) {
     const char* key = i == 2 ? "activeitemrect" : i == 5 ? "focusitemrect" : "itemrect";
-    ThreeH(d, p.Controls, l.Rect("listbox", key), a, b, inner.Left, inner.Top + 21 * i, itemWidth);
+    ThreeH(d, p.Controls, l.Rect("listbox", key), a, b, inner.Left, inner.Top + itemHeight * i, itemWidth);
   }
   const int bx = inner.Right - bar.Width();
   const int top = l.Point("vscrollbar", "lefttoppoint").y, bottom = bar.Height() - l.Point("vscrollbar", "leftbottompoint").y;
@@ -183,40 +208,56 @@ void Menu(TSkinCanvas& d, const TSkinPictures& p, const TSkinLayout& l, int x, i
   n.RT = l.Point("POPUPWINDOW", "righttoppoint");
   n.LB = l.Point("POPUPWINDOW", "leftbottompoint");
   n.RB = l.Point("POPUPWINDOW", "rightbottompoint");
-  const int width = 150, height = p.Popup.Height() - n.Cl.Height() + 4 * 20 + 7;
+  const int itemHeight = l.Rect("menuitem", "skinrect").Height(), dividerHeight = l.Rect("menuitem", "dividerrect").Height();
+  const int width = 150, height = p.Popup.Height() - n.Cl.Height() + 4 * itemHeight + dividerHeight;
   NinePart(d, p.Popup, n, TRect(x, y, x + width, y + height));
   const int a = l.Ini().ReadInteger("menuitem", "itemleftoffset", 0), b = l.Ini().ReadInteger("menuitem", "itemrightoffset", 0);
   int iy = y + n.Cl.Top;
   for (int i = 0; i < 5; ++i) {
     if (i == 3) {
       ThreeH(d, p.MenuItems, l.Rect("menuitem", "dividerrect"), 4, 4, x + n.Cl.Left, iy, n.Cl.Width() + width - p.Popup.Width());
-      iy += 7;
+      iy += dividerHeight;
       continue;
     }
     ThreeH(d, p.MenuItems, l.Rect("menuitem", i == 1 ? "activeskinrect" : "skinrect"), a, b, x + n.Cl.Left, iy,
            n.Cl.Width() + width - p.Popup.Width());
-    iy += 20;
+    iy += itemHeight;
   }
-  Copy(d, p.MenuItems, l.Rect("menuitem", "activecheckimagerect"), x + n.Cl.Left + 3, y + n.Cl.Top + 24);
+  const TRect check = l.Rect("menuitem", "activecheckimagerect");
+  Copy(d, p.MenuItems, check, x + n.Cl.Left + 3, y + n.Cl.Top + itemHeight + (itemHeight - check.Height()) / 2);
 }
 
 }  // namespace
 
 TSkinCanvas PaintPreview(const TSkinLayout& l, const TSkinPictures& p) {
-  TSkinCanvas d(680, 500, Rgb(70, 78, 100));
+  TSkinCanvas d(680, 500, l.Look().Desk);
   const TRect win(20, 20, 660, 480);
   Frame(d, p, l, win);
-  const TRect client(win.Left + 5, win.Top + 29, win.Right - 5, win.Bottom - 5);
-  d.Fill(client, look::kFace);
-  Horizontal(d, p, l, "toolpanel", "skinrect", client.Left, client.Top, client.Width());
+  const TRect cl = l.Rect("FORMINFO", "clientrect");
+  const TRect client(win.Left + cl.Left, win.Top + cl.Top, win.Right - (p.Main.Width() - cl.Right),
+                     win.Bottom - (p.Main.Height() - cl.Bottom));
+  d.Fill(client, l.Look().Tone ? l.Look().Tone(look::kFace) : look::kFace);
+  if (p.ClientBackground) Backdrop(d, *p.ClientBackground, client, ReadStretchType(l.Ini(), "FORMINFO", "stretchtype"));
+  const TRect bar = l.Rect("toolpanel", "skinrect");
+  if (p.ToolBarBackground)
+    Backdrop(d, *p.ToolBarBackground, TRect(client.Left, client.Top, client.Right, client.Top + bar.Height()),
+             ReadStretchType(l.Ini(), "toolpanel", "stretchtype"));
+  else
+    Horizontal(d, p, l, "toolpanel", "skinrect", client.Left, client.Top, client.Width());
+  // Tool buttons: normal, hot, pressed, normal. Over a tool bar background the normal
+  // ones are transparent: the bar shows through them.
   const char* tools[] = {"skinrect", "activeskinrect", "downskinrect", "skinrect"};
-  for (int i = 0; i < 4; ++i) Horizontal(d, p, l, "toolbutton", tools[i], client.Left + 6 + i * 66, client.Top + 2, 62);
+  const int toolTop = client.Top + ReadRect(l.Ini(), "toolpanel", "clientrect").Top;
+  for (int i = 0; i < 4; ++i)
+    if (!p.ToolBarBackground || i == 1 || i == 2)
+      Horizontal(d, p, l, "toolbutton", tools[i], client.Left + 6 + i * 66, toolTop, 62);
+  const int top = client.Top + bar.Height() + 6;
   TRect status = l.Rect("statusbar", "skinrect");
   Horizontal(d, p, l, "statusbar", "skinrect", client.Left, client.Bottom - status.Height(), client.Width());
   TRect grip = l.Rect("statusbar", "gripperrect");
   Copy(d, p.Controls, grip, client.Right - 2 - grip.Width(), client.Bottom - 1 - grip.Height(), true);
-  List(d, p, l, TRect(client.Left + 6, client.Top + 35, client.Left + 216, client.Bottom - 30));
-  Fields(d, p, l, TRect(client.Left + 222, client.Top + 35, client.Right - 6, client.Bottom - 30));
+  List(d, p, l, TRect(client.Left + 6, top, client.Left + 216, client.Bottom - status.Height() - 6));
+  Fields(d, p, l, TRect(client.Left + 222, top, client.Right - 6, client.Bottom - status.Height() - 6));
   Menu(d, p, l, win.Left + 8, win.Top + 26);
   return d;
 }

@@ -9,10 +9,14 @@
 struct TSkinPictures {
   const TSkinCanvas& Main;
   const TSkinCanvas& Mask;
-  const TSkinCanvas& Caption;   // active picture 0
-  const TSkinCanvas& Popup;     // 1
-  const TSkinCanvas& MenuItems; // 2
-  const TSkinCanvas& Controls;  // 4
+  const TSkinCanvas& Caption;
+  const TSkinCanvas& Popup;
+  const TSkinCanvas& MenuItems;
+  const TSkinCanvas& Controls;
+  // Pictures only some skins have; none when the skin has not.
+  const TSkinCanvas* Inactive;
+  const TSkinCanvas* ClientBackground;
+  const TSkinCanvas* ToolBarBackground;
 };
 
 TSkinCanvas PaintPreview(const TSkinLayout& layout, const TSkinPictures& pictures);
